@@ -1,0 +1,104 @@
+// Cost of the engine's work per move: the update of both sets, the choice,
+// and the two together as a computer-against-computer game plays them.
+#include <benchmark/benchmark.h>
+
+#include "board.h"
+#include "choice.h"
+#include "random.h"
+#include "style.h"
+#include "update.h"
+
+namespace {
+
+void nieuw(bool blackOpens) {
+    nieuwepartij();
+    MoveCount = 0;
+    SideToMove = blackOpens ? EvalSet[1].BlackCode : EvalSet[1].WhiteCode;
+    GameState = blackOpens ? BlackToMove : WhiteToMove;
+}
+
+void wissel() {
+    SideToMove = EvalSet[1].BlackCode + EvalSet[1].WhiteCode - SideToMove;
+    if (GameState == BlackToMove)
+        GameState = WhiteToMove;
+    else if (GameState == WhiteToMove)
+        GameState = BlackToMove;
+}
+
+// Plays seeded computer games, counting moves; the state is what a real
+// game leaves, so the update and the choice see realistic positions.
+void BM_FullMove(benchmark::State& state) {
+    zetstijl(1, Normaal);
+    zetstijl(2, Normaal);
+    zaai(1);
+    long moves = 0, game = 0;
+    nieuw(true);
+    for (auto _ : state) {
+        if (!gamerunning() || !kieszet()) {
+            nieuw(++game % 2 == 0);
+            continue;
+        }
+        ++MoveCount;
+        MoveList[MoveCount] = {TargetCol, TargetRow, SideToMove};
+        verwerkzet(MoveCount);
+        wissel();
+        ++moves;
+    }
+    state.counters["moves"] = static_cast<double>(moves);
+}
+BENCHMARK(BM_FullMove);
+
+// A recorded game of 60 moves is applied again and again: the update alone.
+void BM_Update(benchmark::State& state) {
+    zetstijl(1, Normaal);
+    zetstijl(2, Normaal);
+    zaai(3);
+    nieuw(true);
+    MoveRecord game[MaxMoves + 1];
+    int length = 0;
+    while (gamerunning() && kieszet() && length < 60) {
+        MoveList[++MoveCount] = {TargetCol, TargetRow, SideToMove};
+        verwerkzet(MoveCount);
+        wissel();
+        game[++length] = MoveList[MoveCount];
+    }
+    int n = length + 1;
+    for (auto _ : state) {
+        if (n > length) {
+            state.PauseTiming();
+            nieuw(true);
+            n = 1;
+            state.ResumeTiming();
+        }
+        MoveList[n] = game[n];
+        MoveCount = n;
+        verwerkzet(n);
+        GameState = BlackToMove;
+        ++n;
+    }
+}
+BENCHMARK(BM_Update);
+
+// The choice in a middle-game position.
+void BM_Choice(benchmark::State& state) {
+    zetstijl(1, Normaal);
+    zetstijl(2, Normaal);
+    zaai(5);
+    nieuw(true);
+    while (gamerunning() && MoveCount < 30 && kieszet()) {
+        MoveList[++MoveCount] = {TargetCol, TargetRow, SideToMove};
+        verwerkzet(MoveCount);
+        wissel();
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(kieszet());
+}
+BENCHMARK(BM_Choice);
+
+void BM_Reset(benchmark::State& state) {
+    for (auto _ : state) nieuwepartij();
+}
+BENCHMARK(BM_Reset);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,22 @@
+// The computer's choice of move. It does not search ahead: the first four
+// moves of a game are random by fixed opening rules, and from the fifth on it
+// takes the empty point with the highest score, which the update after the
+// previous move has already computed.
+#pragma once
+
+#include <cstdint>
+
+// The evaluation set a computer move for the side to move reads: set 1 for
+// black (computer 1), set 2 for white (computer 2), so that each computer's
+// style decides its own moves.
+int kiesset();
+
+// The think delay before a computer move: wacht(ms), unless the user has
+// released the move in step mode; StepRequested is cleared either way.
+void denkna(uint32_t ms);
+
+// Chooses the move for the side to move into TargetCol, TargetRow and returns
+// true; or, when no empty point has a positive score, sets GameState to 5 and
+// returns false. Does nothing and returns false outside a running game. The
+// move itself is committed by the caller.
+bool kieszet();

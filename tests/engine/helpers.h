@@ -1,0 +1,62 @@
+// Fixture routines for the engine tests: a new game in the default codes and
+// the commit of a move the way the game cycle does it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "board.h"
+#include "choice.h"
+#include "events.h"
+#include "random.h"
+#include "style.h"
+#include "update.h"
+
+inline int Dispatches = 0;
+inline void telbericht() {
+    ++Dispatches;
+}
+
+inline void nieuwspel(bool blackOpens = true) {
+    herstelbronnen();
+    Berichtenpomp = telbericht;
+    Dispatches = 0;
+    zetcodes(1, 6, 5);
+    zetcodes(2, 5, 6);
+    nieuwepartij();
+    MoveCount = 0;
+    StepRequested = false;
+    SideToMove = blackOpens ? EvalSet[1].BlackCode : EvalSet[1].WhiteCode;
+    GameState = blackOpens ? BlackToMove : WhiteToMove;
+}
+
+// Records and applies a move for the side to move, then passes the turn.
+inline void speel(int c, int r) {
+    ++MoveCount;
+    MoveList[MoveCount] = {c, r, SideToMove};
+    verwerkzet(MoveCount);
+    SideToMove = EvalSet[1].BlackCode + EvalSet[1].WhiteCode - SideToMove;
+    if (GameState == BlackToMove)
+        GameState = WhiteToMove;
+    else if (GameState == WhiteToMove)
+        GameState = BlackToMove;
+}
+
+// Records a stone of a given colour without regard to turns.
+inline void leg(int c, int r, bool black) {
+    ++MoveCount;
+    MoveList[MoveCount] = {c, r, black ? EvalSet[1].BlackCode : EvalSet[1].WhiteCode};
+    verwerkzet(MoveCount);
+}
+
+inline bool computerzet() {
+    if (!kieszet()) return false;
+    speel(TargetCol, TargetRow);
+    return true;
+}
+
+inline int32_t som(const EvalRecord& s) {
+    int32_t t = 0;
+    for (int c = 1; c <= 19; ++c)
+        for (int r = 1; r <= 19; ++r) t += s.Score[c][r];
+    return t;
+}
