@@ -28,6 +28,16 @@ int32_t gewoon(const int32_t* v, int& at) {
 
 } // namespace
 
+int32_t hoogstescoreeenvoudig(const EvalRecord& s, int32_t& col, int32_t& row) {
+    int at;
+    const int32_t best = gewoon(&s.Score[0][0], at);
+    if (best > 0) {
+        col = at / (BoardSize + 1);
+        row = at % (BoardSize + 1);
+    }
+    return best;
+}
+
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
 
@@ -37,16 +47,24 @@ __attribute__((target("avx2"))) inline __m256i blok(const int32_t* v, int i) {
     return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(v + i));
 }
 
+__attribute__((target("avx2"))) inline unsigned gelijk(__m256i x, __m256i b) {
+    return static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(_mm256_cmpeq_epi32(x, b))));
+}
+
+// The maximum is taken per group of 40 values and kept, so that the search
+// for the first match afterwards skips whole groups.
 __attribute__((target("avx2"))) int32_t breed(const int32_t* v, int& at) {
-    static_assert(Cells % 8 == 0, "the grid is read in blocks of eight");
-    static_assert(Cells % 40 == 0, "the maximum pass takes five blocks a round");
-    __m256i m = _mm256_setzero_si256(), n = _mm256_setzero_si256();
-    for (int i = 0; i < Cells; i += 40) {
-        m = _mm256_max_epi32(m, _mm256_max_epi32(blok(v, i), blok(v, i + 8)));
-        n = _mm256_max_epi32(n, _mm256_max_epi32(blok(v, i + 16), blok(v, i + 24)));
-        m = _mm256_max_epi32(m, blok(v, i + 32));
+    constexpr int Group = 40, Groups = Cells / Group;
+    static_assert(Cells % Group == 0, "the grid is read in groups of five blocks of eight");
+    __m256i groupMax[Groups];
+    __m256i m = _mm256_setzero_si256();
+    for (int g = 0; g < Groups; ++g) {
+        const int i = g * Group;
+        const __m256i x = _mm256_max_epi32(_mm256_max_epi32(blok(v, i), blok(v, i + 8)),
+                                           _mm256_max_epi32(blok(v, i + 16), blok(v, i + 24)));
+        groupMax[g] = _mm256_max_epi32(x, blok(v, i + 32));
+        m = _mm256_max_epi32(m, groupMax[g]);
     }
-    m = _mm256_max_epi32(m, n);
     __m128i h = _mm_max_epi32(_mm256_castsi256_si128(m), _mm256_extracti128_si256(m, 1));
     h = _mm_max_epi32(h, _mm_shuffle_epi32(h, 0x4E));
     h = _mm_max_epi32(h, _mm_shuffle_epi32(h, 0xB1));
@@ -54,10 +72,10 @@ __attribute__((target("avx2"))) int32_t breed(const int32_t* v, int& at) {
     at = 0;
     if (best == 0) return 0;
     const __m256i b = _mm256_set1_epi32(best);
-    for (int i = 0;; i += 8) {
-        const __m256i x = blok(v, i);
-        const unsigned mask = static_cast<unsigned>(
-            _mm256_movemask_ps(_mm256_castsi256_ps(_mm256_cmpeq_epi32(x, b))));
+    int g = 0;
+    while (!gelijk(groupMax[g], b)) ++g;
+    for (int i = g * Group;; i += 8) {
+        const unsigned mask = gelijk(blok(v, i), b);
         if (mask) {
             at = i + __builtin_ctz(mask);
             return best;
@@ -82,13 +100,7 @@ int32_t hoogstescore(const EvalRecord& s, int32_t& col, int32_t& row) {
 #else
 
 int32_t hoogstescore(const EvalRecord& s, int32_t& col, int32_t& row) {
-    int at;
-    const int32_t best = gewoon(&s.Score[0][0], at);
-    if (best > 0) {
-        col = at / (BoardSize + 1);
-        row = at % (BoardSize + 1);
-    }
-    return best;
+    return hoogstescoreeenvoudig(s, col, row);
 }
 
 #endif

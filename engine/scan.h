@@ -10,3 +10,7 @@ struct EvalRecord;
 // Returns the highest score (0 when no point scores) and, when it is above 0,
 // its point in col and row.
 int32_t hoogstescore(const EvalRecord& s, int32_t& col, int32_t& row);
+
+// The same by a plain loop, as on processors without wide vectors; the
+// vector version must agree with it.
+int32_t hoogstescoreeenvoudig(const EvalRecord& s, int32_t& col, int32_t& row);
