@@ -17,14 +17,6 @@ void nieuw(bool blackOpens) {
     GameState = blackOpens ? BlackToMove : WhiteToMove;
 }
 
-void wissel() {
-    SideToMove = EvalSet[1].BlackCode + EvalSet[1].WhiteCode - SideToMove;
-    if (GameState == BlackToMove)
-        GameState = WhiteToMove;
-    else if (GameState == WhiteToMove)
-        GameState = BlackToMove;
-}
-
 // Plays seeded computer games, counting moves; the state is what a real
 // game leaves, so the update and the choice see realistic positions.
 void BM_FullMove(benchmark::State& state) {
@@ -38,10 +30,7 @@ void BM_FullMove(benchmark::State& state) {
             nieuw(++game % 2 == 0);
             continue;
         }
-        ++MoveCount;
-        MoveList[MoveCount] = {TargetCol, TargetRow, SideToMove};
-        verwerkzet(MoveCount);
-        wissel();
+        legzet(TargetCol, TargetRow);
         ++moves;
     }
     state.counters["moves"] = static_cast<double>(moves);
@@ -57,9 +46,7 @@ void BM_Update(benchmark::State& state) {
     MoveRecord game[MaxMoves + 1];
     int length = 0;
     while (gamerunning() && kieszet() && length < 60) {
-        MoveList[++MoveCount] = {TargetCol, TargetRow, SideToMove};
-        verwerkzet(MoveCount);
-        wissel();
+        legzet(TargetCol, TargetRow);
         game[++length] = MoveList[MoveCount];
     }
     int n = length + 1;
@@ -86,9 +73,7 @@ void BM_Choice(benchmark::State& state) {
     zaai(5);
     nieuw(true);
     while (gamerunning() && MoveCount < 30 && kieszet()) {
-        MoveList[++MoveCount] = {TargetCol, TargetRow, SideToMove};
-        verwerkzet(MoveCount);
-        wissel();
+        legzet(TargetCol, TargetRow);
     }
     for (auto _ : state) benchmark::DoNotOptimize(kieszet());
 }

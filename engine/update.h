@@ -16,6 +16,15 @@ void nieuwepartij();
 // 2 never receives the winning stone.
 void verwerkzet(int32_t n);
 
+// Passes the turn after a committed move: SideToMove becomes the other
+// colour's code, and GameState 1 becomes 2 and 2 becomes 1 (a finished game
+// keeps its state).
+void wisselbeurt();
+
+// Records a move at (c, r) for the side to move, applies it and passes the
+// turn: the whole commit for callers without clocks (tools, tests).
+void legzet(int32_t c, int32_t r);
+
 // Resets both sets and applies MoveList[1..MoveCount] again, keeping GameState
 // (which must be 1 or 2 for the moves to be applied).
 void herbouwsets();

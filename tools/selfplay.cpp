@@ -27,16 +27,7 @@ void speelpartij(long number) {
     const bool blackOpens = number % 2 == 1;
     SideToMove = blackOpens ? EvalSet[1].BlackCode : EvalSet[1].WhiteCode;
     GameState = blackOpens ? BlackToMove : WhiteToMove;
-    while (gamerunning() && kieszet()) {
-        ++MoveCount;
-        MoveList[MoveCount] = {TargetCol, TargetRow, SideToMove};
-        verwerkzet(MoveCount);
-        SideToMove = EvalSet[1].BlackCode + EvalSet[1].WhiteCode - SideToMove;
-        if (GameState == BlackToMove)
-            GameState = WhiteToMove;
-        else if (GameState == WhiteToMove)
-            GameState = BlackToMove;
-    }
+    while (gamerunning() && kieszet()) legzet(TargetCol, TargetRow);
 }
 
 bool leesgetal(const char* text, long long& out) {

@@ -29,16 +29,8 @@ inline void nieuwspel(bool blackOpens = true) {
     GameState = blackOpens ? BlackToMove : WhiteToMove;
 }
 
-// Records and applies a move for the side to move, then passes the turn.
 inline void speel(int c, int r) {
-    ++MoveCount;
-    MoveList[MoveCount] = {c, r, SideToMove};
-    verwerkzet(MoveCount);
-    SideToMove = EvalSet[1].BlackCode + EvalSet[1].WhiteCode - SideToMove;
-    if (GameState == BlackToMove)
-        GameState = WhiteToMove;
-    else if (GameState == WhiteToMove)
-        GameState = BlackToMove;
+    legzet(c, r);
 }
 
 // Records a stone of a given colour without regard to turns.
