@@ -1,0 +1,75 @@
+// One protocol session inside the test process. The engine's game is global,
+// so a session keeps its own copy of it and swaps it in around every line;
+// two sessions can then play each other as two processes would.
+#pragma once
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "board.h"
+#include "protocol.h"
+#include "update.h"
+
+struct Sessie {
+    Protocolstaat staat;
+    MoveRecord moves[MaxMoves + 1];
+    int32_t count, side, state;
+    EvalRecord sets[3];
+    bool verder = true;  // false once END was read
+    std::string laatste; // the last answer
+
+    Sessie() {
+        beginprotocol(staat);
+        bewaar();
+    }
+    void laad() {
+        std::memcpy(MoveList, moves, sizeof moves);
+        std::memcpy(EvalSet, sets, sizeof sets);
+        MoveCount = count, SideToMove = side, GameState = state;
+    }
+    void bewaar() {
+        std::memcpy(moves, MoveList, sizeof moves);
+        std::memcpy(sets, EvalSet, sizeof sets);
+        count = MoveCount, side = SideToMove, state = GameState;
+    }
+    // Sends lines separated by '\n' one at a time and returns all answers.
+    // A '$' in a line stands for the move in the last answer.
+    std::string stuur(std::string_view tekst) {
+        std::string alles;
+        while (!tekst.empty()) {
+            const std::size_t eind = std::min(tekst.find('\n'), tekst.size());
+            std::string regel(tekst.substr(0, eind));
+            tekst.remove_prefix(std::min(eind + 1, tekst.size()));
+            if (const std::size_t d = regel.find('$'); d != std::string::npos)
+                regel.replace(d, 1, laatste.substr(0, laatste.find('\n')));
+            laatste.clear();
+            laad();
+            verder = verwerkregel(staat, regel, laatste);
+            bewaar();
+            alles += laatste;
+        }
+        return alles;
+    }
+    // True if the sets are exactly what a reset and a replay of the record
+    // give; meaningful in a running game, where the replay enters all moves.
+    bool setsherbouwbaar() {
+        laad();
+        herbouwsets();
+        const bool gelijk = std::memcmp(EvalSet, sets, sizeof sets) == 0;
+        laad();
+        return gelijk;
+    }
+};
+
+// Reads an answer "x,y" as engine point (x + 1, y + 1); false if it is none.
+inline bool leeszet(const std::string& a, int& c, int& r) {
+    int x, y, n = 0;
+    if (a.empty() || a.back() != '\n' || std::sscanf(a.c_str(), "%d,%d%n", &x, &y, &n) != 2 ||
+        n + 1 != static_cast<int>(a.size()))
+        return false;
+    c = x + 1, r = y + 1;
+    return true;
+}

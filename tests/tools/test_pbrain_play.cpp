@@ -1,0 +1,161 @@
+// Two adapters playing each other, and a long stream of random input that
+// must never break the protocol or the game it keeps.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <utility>
+
+#include "pbrain_sessie.h"
+#include "random.h"
+
+namespace {
+
+std::string punt(int c, int r) {
+    return std::to_string(c - 1) + "," + std::to_string(r - 1);
+}
+
+// Whether the stone at (c, r) lies in five or more of its colour in a row.
+bool invijf(const int (&bord)[BoardSize + 1][BoardSize + 1], int c, int r) {
+    const int richting[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
+    for (const auto& d : richting) {
+        int n = 1;
+        for (int kant = -1; kant <= 1; kant += 2)
+            for (int i = 1; onboard(c + kant * i * d[0], r + kant * i * d[1]) &&
+                            bord[c + kant * i * d[0]][r + kant * i * d[1]] == bord[c][r];
+                 ++i)
+                ++n;
+        if (n >= 5) return true;
+    }
+    return false;
+}
+
+TEST(PbrainPlay, TwoAdaptersPlayLegalMovesUntilOneCompletesFive) {
+    const char* const stijlen[][2] = {
+        {"normaal", "normaal"}, {"roekeloos", "angstig"}, {"aanvallend", "behoedzaam"}};
+    for (uint64_t seed = 1; seed <= 6; ++seed) {
+        SCOPED_TRACE(seed);
+        zaai(seed);
+        auto a = std::make_unique<Sessie>(), b = std::make_unique<Sessie>();
+        a->stuur(std::string("START 19\nINFO style ") + stijlen[seed % 3][0]);
+        b->stuur(std::string("START 19\nINFO style ") + stijlen[seed % 3][1]);
+        int bord[BoardSize + 1][BoardSize + 1] = {};
+        Sessie* zetter = a.get();
+        Sessie* ander = b.get();
+        std::string antwoord = a->stuur("BEGIN");
+        int kleur = 1, c = 0, r = 0;
+        for (int zetten = 1;; ++zetten) {
+            ASSERT_TRUE(leeszet(antwoord, c, r)) << antwoord;
+            ASSERT_TRUE(onboard(c, r) && bord[c][r] == 0) << antwoord;
+            bord[c][r] = kleur;
+            if (zetter->state >= BlackWon) break;
+            ASSERT_LT(zetten, MaxMoves);
+            antwoord = ander->stuur("TURN " + punt(c, r));
+            std::swap(zetter, ander);
+            kleur = 3 - kleur;
+        }
+        EXPECT_TRUE(invijf(bord, c, r));
+        EXPECT_EQ(zetter->state, kleur == 1 ? BlackWon : WhiteWon);
+        // The loser takes the winning move, then refuses to play on.
+        EXPECT_EQ(ander->stuur("TURN " + punt(c, r)).rfind("ERROR game over", 0), 0u);
+        EXPECT_EQ(ander->state, zetter->state);
+        ASSERT_EQ(ander->count, zetter->count);
+        for (int n = 1; n <= zetter->count; ++n) // codes differ with set 1's style
+            EXPECT_TRUE(ander->moves[n].column == zetter->moves[n].column &&
+                        ander->moves[n].row == zetter->moves[n].row);
+        int vrij = 1;
+        while (bord[vrij][1] != 0) ++vrij;
+        EXPECT_EQ(zetter->stuur("TURN " + punt(vrij, 1)).rfind("ERROR game over", 0), 0u);
+        EXPECT_EQ(zetter->count, ander->count);
+    }
+}
+
+// A random line: raw bytes, an overlong line, or a command with arguments
+// that are often valid and sometimes not.
+std::string willekeurigeregel(std::mt19937& g, const Sessie& s) {
+    auto getal = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(g); };
+    auto xy = [&] { return std::to_string(getal(-2, 20)) + "," + std::to_string(getal(-2, 20)); };
+    static const char* const Stijlen[] = {"normaal",    "ANGSTIG",    "roekeloos",
+                                          "behoedzaam", "aanvallend", "woest"};
+    switch (getal(0, 14)) {
+    case 0: {
+        std::string b(static_cast<std::size_t>(getal(0, 40)), ' ');
+        for (char& t : b) t = static_cast<char>(getal(0, 255));
+        std::replace(b.begin(), b.end(), '\n', '\r'); // line ends belong to the reader
+        return b;
+    }
+    case 1:
+        return std::string(static_cast<std::size_t>(getal(4000, 5000)), 'T');
+    case 2:
+        return getal(0, 3) ? "START 19" : "START " + std::to_string(getal(-5, 30));
+    case 3:
+        return "BEGIN";
+    case 4:
+        return getal(0, 5) ? "RESTART" : "END";
+    case 5:
+        return "INFO style " + std::string(Stijlen[getal(0, 5)]);
+    case 6:
+        return s.count > 0 && getal(0, 2)
+                   ? "TAKEBACK " + punt(s.moves[s.count].column, s.moves[s.count].row)
+                   : "TAKEBACK " + xy();
+    case 7:
+        return "BOARD";
+    case 8:
+        return "DONE";
+    case 9:
+        return xy() + "," + std::to_string(getal(0, 3));
+    case 10:
+        return getal(0, 1) ? "ABOUT" : "info timeout_turn 5000";
+    default:
+        return "turn " + xy() + (getal(0, 9) ? "" : "\r");
+    }
+}
+
+// What must hold after every line, whatever came in.
+void toetsspel(Sessie& s) {
+    ASSERT_TRUE(s.count >= 0 && s.count <= MaxMoves);
+    ASSERT_TRUE(s.state >= NoGame && s.state <= Draw);
+    bool bezet[BoardSize + 1][BoardSize + 1] = {};
+    for (int n = 1; n <= s.count; ++n) {
+        const MoveRecord& m = s.moves[n];
+        ASSERT_TRUE(onboard(m.column, m.row) && !bezet[m.column][m.row]) << n;
+        bezet[m.column][m.row] = true;
+        ASSERT_EQ(m.code, n % 2 ? s.sets[1].BlackCode : s.sets[1].WhiteCode) << n;
+    }
+    if (s.state == BlackToMove || s.state == WhiteToMove) {
+        ASSERT_EQ(s.side, s.state == BlackToMove ? s.sets[1].BlackCode : s.sets[1].WhiteCode);
+        ASSERT_TRUE(s.setsherbouwbaar());
+    }
+}
+
+TEST(PbrainFuzz, RandomInputNeverAnswersMoreThanOneLineNorBreaksTheGame) {
+    for (uint32_t seed = 1; seed <= 8; ++seed) {
+        SCOPED_TRACE(seed);
+        zaai(seed);
+        std::mt19937 g(seed);
+        auto s = std::make_unique<Sessie>();
+        int zetten = 0;
+        for (int i = 0; i < 2500; ++i) {
+            const std::string regel = willekeurigeregel(g, *s);
+            const int voor = s->count;
+            const std::string a = s->stuur(regel);
+            SCOPED_TRACE(regel.substr(0, 40));
+            ASSERT_LE(std::count(a.begin(), a.end(), '\n'), 1);
+            ASSERT_TRUE(a.empty() || a.back() == '\n');
+            for (std::size_t k = 0; k + 1 < a.size(); ++k)
+                ASSERT_TRUE(a[k] >= ' ' && a[k] < 127) << a;
+            int c = 0, r = 0;
+            if (leeszet(a, c, r)) {
+                ++zetten;
+                ASSERT_GT(s->count, voor == s->count ? -1 : 0);
+                ASSERT_EQ(s->moves[s->count].column, c);
+                ASSERT_EQ(s->moves[s->count].row, r);
+            }
+            toetsspel(*s);
+            if (!s->verder) s = std::make_unique<Sessie>();
+        }
+        EXPECT_GT(zetten, 100); // the stream reached real play
+    }
+}
+
+} // namespace

@@ -1,0 +1,52 @@
+// The text protocol through which tournament managers drive an engine, on top
+// of the Kalvor engine. One command per input line; the answer is at most one
+// line (a move "x,y", OK, ERROR <reason>, UNKNOWN <command> or the ABOUT
+// line), except that the lines of a BOARD block are answered together on
+// DONE. Coordinates on the wire are 0-based, x the column and y the row; the
+// engine's are 1..19, so the protocol adds one on the way in and takes it off
+// on the way out, and nothing else translates.
+//
+// The engine's game is global state; Protocolstaat holds only what the
+// protocol adds to it: whether START was seen, which colour the adapter plays,
+// the style asked for its own side, and a BOARD block being read. Every
+// command is checked in full before the engine is touched, so a refused
+// command leaves the game as it was.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "board.h"
+
+// Longer input lines are refused whole.
+constexpr std::size_t MaxRegel = 4096;
+
+struct Bordpunt {
+    int8_t column, row;
+};
+
+struct Protocolstaat {
+    bool gestart;   // START 19 accepted
+    int eigenkleur; // BlackToMove or WhiteToMove once the colours are known, else 0
+    int eigenstijl; // the style of the adapter's own side, Roekeloos .. Angstig
+
+    // A BOARD block being read: stones in the order given, own (field 1) and
+    // the opponent's (field 2), and the first fault found in the block.
+    bool inbord;
+    const char* bordfout;
+    int8_t bordveld[BoardSize + 1][BoardSize + 1]; // 0 free, 1 own, 2 opponent
+    Bordpunt eigen[MaxMoves];
+    Bordpunt tegen[MaxMoves];
+    int aantaleigen, aantaltegen;
+};
+
+// Puts the protocol and the engine in their start state: no game, both sets
+// with the Normaal codes, the adapter's style Normaal.
+void beginprotocol(Protocolstaat& p);
+
+// Handles one input line, with or without its line end, and appends the
+// answer lines to antwoord, each ending in '\n'. Returns false when the line
+// ends the session (END).
+bool verwerkregel(Protocolstaat& p, std::string_view regel, std::string& antwoord);
