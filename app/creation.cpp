@@ -1,0 +1,166 @@
+// The creation hook: the start-up steps in their order, and the wiring of
+// every control to its handler.
+#include <QApplication>
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "board.h"
+#include "events.h"
+#include "flags.h"
+#include "form.h"
+#include "geometry.h"
+#include "klok.h"
+#include "random.h"
+#include "sound.h"
+#include "style.h"
+
+namespace {
+
+void verwerkberichten() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+// Key preview and the board's pointer: every key reaches FormKeyDown before
+// the focused control, which still receives it; pointer moves and presses
+// on the stones layer go to the hover test and the press.
+class Voorvenster : public QObject {
+  public:
+    explicit Voorvenster(TForm1* f) : QObject(f), form(f) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress && watched->isWidgetType()) {
+            // A key goes first to the focused control (or the window) and
+            // then up through its parents; only the first delivery counts.
+            QWidget* target = QApplication::focusWidget();
+            if (!target) target = form;
+            if (watched == target && target->window() == form)
+                form->FormKeyDown(static_cast<QKeyEvent*>(e)->key());
+        } else if (watched == form->Bord && e->type() == QEvent::MouseMove) {
+            const auto* m = static_cast<QMouseEvent*>(e);
+            form->BordMouseMove(int(m->position().x()), int(m->position().y()));
+        } else if (watched == form->Bord && e->type() == QEvent::MouseButtonPress) {
+            form->BordMouseDown();
+        } else if (watched == form && e->type() == QEvent::Close) {
+            form->FormClose();
+        }
+        return false;
+    }
+
+  private:
+    TForm1* form;
+};
+
+} // namespace
+
+void TForm1::Roekeloos1Click() {
+    zetstijl(1, Roekeloos);
+}
+void TForm1::Aanvallend1Click() {
+    zetstijl(1, Aanvallend);
+}
+void TForm1::Normaal1Click() {
+    zetstijl(1, Normaal);
+}
+void TForm1::Behoedzaam1Click() {
+    zetstijl(1, Behoedzaam);
+}
+void TForm1::Angstig1Click() {
+    zetstijl(1, Angstig);
+}
+void TForm1::Roekeloos2Click() {
+    zetstijl(2, Roekeloos);
+}
+void TForm1::Aanvallend2Click() {
+    zetstijl(2, Aanvallend);
+}
+void TForm1::Normaal2Click() {
+    zetstijl(2, Normaal);
+}
+void TForm1::Behoedzaam2Click() {
+    zetstijl(2, Behoedzaam);
+}
+void TForm1::Angstig2Click() {
+    zetstijl(2, Angstig);
+}
+
+void TForm1::FormCreate() {
+    Bordhout->Picture = QImage(":/bordhout.bmp");
+    Witmodel->Picture = QImage(":/witsteen.bmp");
+    Zwartmodel->Picture = QImage(":/zwartsteen.bmp");
+    setWindowIcon(QIcon(":/kalvor.png"));
+
+    // 1-2: background, centred on the work area.
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(128, 0, 0));
+    setPalette(pal);
+    if (const QScreen* s = screen()) {
+        const QRect area = s->availableGeometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+    // 3-4: the board height is taken by the layout; the generator is seeded.
+    zaai(static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()));
+    // 5: nine hours.
+    TimeLimit = 0.375;
+    // 7: start-up layout.
+    const Bordrechthoek b = bordlaag(width(), height());
+    Bordhout->setGeometry(b.left, b.top, b.width, b.height);
+    Bordlijnen->setGeometry(b.left, b.top, b.width, b.height);
+    berekengeometrie(b.width, b.height);
+    Bord->setGeometry(b.left, b.top, b.width, b.height);
+    Bord2->resize(b.width, b.height);
+    // 8: the panels.
+    for (QLabel* p : {Spelers, Speelstijl, Comp1Stijl, Comp2stijl, Statuspaneel, Klok1, Klok2,
+                      Standpaneel, Krant, Settingspaneel}) {
+        QPalette pp = p->palette();
+        pp.setColor(QPalette::Window, QColor(192, 64, 64));
+        p->setPalette(pp);
+    }
+    // 9-12.
+    GameState = NoGame;
+    BordFont.setFamily("Sans Serif");
+    SoundOn = true;
+    zetcodes(1, 6, 5);
+    zetcodes(2, 5, 6);
+    // 14.
+    Uitvoer = maakapparaatuitvoer();
+    Berichtenpomp = verwerkberichten;
+    speelgeluid("Kloktik");
+    // 16.
+    StepRequested = false;
+    Replaying = false;
+
+    auto* voor = new Voorvenster(this);
+    qApp->installEventFilter(voor);
+
+    connect(Startknop, &QPushButton::clicked, this, &TForm1::StartknopClick);
+    connect(Zetterug, &QPushButton::clicked, this, &TForm1::ZetterugClick);
+    connect(ToonPartij, &QPushButton::clicked, this, &TForm1::ToonPartijClick);
+    connect(Scoresnaar0, &QPushButton::clicked, this, &TForm1::Scoresnaar0Click);
+    connect(Info, &QPushButton::clicked, this, &TForm1::InfoClick);
+    connect(MM, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) MMClick();
+    });
+    connect(CM, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) CMClick();
+    });
+    connect(CC, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) CCClick();
+    });
+    const std::pair<QRadioButton*, void (TForm1::*)()> styles[] = {
+        {Roekeloos1, &TForm1::Roekeloos1Click},   {Aanvallend1, &TForm1::Aanvallend1Click},
+        {Normaal1, &TForm1::Normaal1Click},       {Behoedzaam1, &TForm1::Behoedzaam1Click},
+        {Angstig1, &TForm1::Angstig1Click},       {Roekeloos2, &TForm1::Roekeloos2Click},
+        {Aanvallend2, &TForm1::Aanvallend2Click}, {Normaal2, &TForm1::Normaal2Click},
+        {Behoedzaam2, &TForm1::Behoedzaam2Click}, {Angstig2, &TForm1::Angstig2Click}};
+    for (const auto& [button, handler] : styles)
+        connect(button, &QRadioButton::clicked, this, handler);
+    connect(Geluidcheck, &QCheckBox::clicked, this, &TForm1::GeluidcheckClick);
+    connect(Nummers, &QCheckBox::clicked, this, &TForm1::NummersClick);
+    connect(StapVoorStap, &QCheckBox::toggled, this, &TForm1::StapVoorStapClick);
+    connect(Klok, &QTimer::timeout, this, &TForm1::KlokTimer);
+    connect(Herstartklok, &QTimer::timeout, this, &TForm1::HerstartklokTimer);
+    Klok->start();
+}

@@ -1,0 +1,12 @@
+// Kalvor: five in a row. One window; no arguments, no files, no settings.
+#include <QApplication>
+
+#include "form.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TForm1 form;
+    form.FormCreate();
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,131 @@
+// The window offscreen: its creation state, the board layers and a game
+// played by clicks.
+#include <QApplication>
+#include <QTest>
+
+#include "board.h"
+#include "flags.h"
+#include "form.h"
+#include "geometry.h"
+#include "pointer.h"
+#include "sound.h"
+
+namespace {
+
+class Opname : public Geluiduitvoer {
+  public:
+    QStringList names;
+    void speel(const QString& name, const QByteArray&) override { names << name; }
+};
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+    TForm1* form = nullptr;
+    Opname opname;
+
+  private slots:
+    void initTestCase() {
+        form = new TForm1;
+        form->FormCreate();
+        delete Uitvoer;
+        Uitvoer = &opname;
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QApplication::processEvents();
+    }
+
+    void creationState() {
+        QCOMPARE(form->windowTitle(), QString("Kalvor  (5 op een rijtje)"));
+        QCOMPARE(form->Krant->text(), QString("Druk op 'Start partij'"));
+        QCOMPARE(form->Tijd1->text(), QString("0:00:00.000"));
+        QCOMPARE(form->Tijd2->text(), QString("0:00:00.000"));
+        QCOMPARE(form->Startknop->text(), QString("Start partij"));
+        QVERIFY(form->CM->isChecked());
+        QVERIFY(form->Normaal1->isChecked());
+        QVERIFY(form->Normaal2->isChecked());
+        QVERIFY(form->Geluidcheck->isChecked());
+        QVERIFY(form->Klok->isActive());
+        QCOMPARE(form->Klok->interval(), 1000);
+        QVERIFY(!form->Herstartklok->isActive());
+        QCOMPARE(form->Herstartklok->interval(), 5000);
+        QCOMPARE(EvalSet[1].BlackCode, 6);
+        QCOMPARE(EvalSet[2].WhiteFive, 7776);
+        QCOMPARE(GameState, NoGame);
+        QVERIFY(!HumanMayMove);
+        QCOMPARE(form->ToonPartij->toolTip(),
+                 QString(" Breek het het naspelen af met de Esc-toets "));
+        QVERIFY(form->width() >= 945);
+    }
+
+    void gridLayerHoldsLinesOnTheKeyColour() {
+        const QImage& lines = form->Bordlijnen->Picture;
+        QVERIFY(!lines.isNull());
+        QCOMPARE(lines.width(), LinesWidth);
+        QCOMPARE(lines.pixel(kolomx(5), rijy(7) + 5), qRgb(0, 0, 0));     // on column 5's line
+        QCOMPARE(lines.pixel(kolomx(1) - 5, rijy(1) - 5), KeyColour);     // the margin
+        QCOMPARE(lines.pixel(kolomx(4) + 2, rijy(4) + 2), qRgb(0, 0, 0)); // a star point
+        QCOMPARE(lines.pixel((kolomx(5) + kolomx(6)) / 2, (rijy(5) + rijy(6)) / 2), KeyColour);
+    }
+
+    void stylesSetTheCodes() {
+        form->Angstig1->click();
+        QCOMPARE(EvalSet[1].BlackCode, 3);
+        QCOMPARE(EvalSet[1].WhiteFive, 3125);
+        form->Roekeloos2->click();
+        QCOMPARE(EvalSet[2].BlackCode, 3);
+        QCOMPARE(EvalSet[2].WhiteCode, 5);
+        form->Normaal1->click();
+        form->Normaal2->click();
+        QCOMPARE(EvalSet[1].BlackCode, 6);
+        QCOMPARE(EvalSet[2].BlackCode, 5);
+    }
+
+    void soundNamesInAnyCase() {
+        opname.names.clear();
+        speelgeluid("Kloktik");
+        speelgeluid("tik");
+        speelgeluid("GONG");
+        speelgeluid("bestaatniet");
+        QCOMPARE(opname.names, QStringList({"KLOKTIK", "TIK", "GONG"}));
+        QVERIFY(!golfdata("tak").isEmpty());
+    }
+
+    void twoPersonsPlayByClicks() {
+        form->MM->setChecked(true);
+        form->StartknopClick();
+        QCOMPARE(GameState, BlackToMove);
+        QVERIFY(HumanMayMove);
+        const QPoint at(kolomx(10), rijy(10));
+        QTest::mouseMove(form->Bord, at);
+        form->BordMouseMove(at.x(), at.y());
+        QVERIFY(form->handShown());
+        form->BordMouseDown();
+        QCOMPARE(MoveCount, 1);
+        QCOMPARE(GameState, WhiteToMove);
+        QCOMPARE(form->Krant->text(), QString("Zet 2.   Wit is aan zet   "));
+        const QImage& stones = form->Bord->Picture;
+        // A black stone with the red marker of the last move at its centre,
+        // and the key colour just outside its square.
+        QCOMPARE(stones.pixel(kolomx(10) - 2, rijy(10) - 2), qRgb(255, 0, 0));
+        const int R = StoneRadius;
+        QCOMPARE(stones.pixel(kolomx(10) - R + 1, rijy(10)), qRgb(12, 12, 12));
+        QCOMPARE(stones.pixel(kolomx(10) - R - 3, rijy(10)), KeyColour);
+        // No stone background colour anywhere.
+        for (int y = rijy(10) - R - 2; y <= rijy(10) + R + 2; ++y)
+            for (int x = kolomx(10) - R - 2; x <= kolomx(10) + R + 2; ++x)
+                QVERIFY(stones.pixel(x, y) != qRgb(204, 162, 111));
+        // The occupied point shows the arrow.
+        form->BordMouseMove(at.x(), at.y());
+        QVERIFY(!form->handShown());
+    }
+
+    void cleanupTestCase() {
+        Uitvoer = nullptr;
+        delete form;
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "test_window.moc"

@@ -1,0 +1,203 @@
+#include "form.h"
+
+#include <QEvent>
+#include <QResizeEvent>
+
+TForm1* Form1;
+
+namespace {
+
+// "MS Sans Serif" is rarely installed outside Windows; a condensed plain
+// sans-serif face keeps the captions inside the controls drawn for it.
+QFont vet(int pixels) {
+    QFont f;
+    f.setFamilies({"MS Sans Serif", "DejaVu Sans Condensed", "Liberation Sans Narrow",
+                   "Arial Narrow", "Sans Serif"});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixels);
+    f.setBold(true);
+    return f;
+}
+
+void kleur(QWidget* w, QPalette::ColorRole role, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(role, c);
+    w->setPalette(p);
+}
+
+enum Rand { Verlaagd, Verhoogd, Buiten };
+
+// A panel: a plain frame with a 2-pixel bevel and, for some, a centred caption.
+QLabel* paneel(QWidget* parent, int x, int y, int w, int h, Rand rand,
+               const QString& caption = {}) {
+    auto* p = new QLabel(caption, parent);
+    p->setGeometry(x, y, w, h);
+    p->setAlignment(Qt::AlignCenter);
+    p->setFrameShape(QFrame::Panel);
+    p->setFrameShadow(rand == Verlaagd ? QFrame::Sunken : QFrame::Raised);
+    p->setLineWidth(2);
+    p->setAutoFillBackground(true);
+    kleur(p, QPalette::Window, QColor(192, 192, 192));
+    return p;
+}
+
+QLabel* label(QWidget* parent, int x, int y, const QString& text, int pixels,
+              const QColor& colour = Qt::black) {
+    auto* l = new QLabel(text, parent);
+    l->setFont(vet(pixels));
+    kleur(l, QPalette::WindowText, colour);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QRadioButton* radio(QWidget* parent, int x, int y, int w, int h, const QString& text) {
+    auto* r = new QRadioButton(text, parent);
+    r->setGeometry(x, y, w, h);
+    r->setFont(vet(13));
+    return r;
+}
+
+QCheckBox* vink(QWidget* parent, int x, int y, int w, int h, const QString& text) {
+    auto* c = new QCheckBox(text, parent);
+    c->setGeometry(x, y, w, h);
+    c->setFont(vet(13));
+    return c;
+}
+
+QPushButton* knop(QWidget* parent, int x, int y, const QString& text, const QString& tip) {
+    auto* b = new QPushButton(text, parent);
+    b->setGeometry(x, y, 150, 30);
+    b->setFont(vet(15));
+    b->setToolTip(tip);
+    return b;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+    Form1 = this;
+    setWindowTitle(QStringLiteral("Kalvor  (5 op een rijtje)"));
+    resize(900, 738);
+    setMinimumSize(900, 738);
+    QFont standard("Sans Serif");
+    standard.setPixelSize(13);
+    setFont(standard);
+
+    Bordhout = new Beeldlaag(this, Beeldlaag::Hout);
+    Bordhout->setGeometry(336, 40, 1751, 601);
+    Witmodel = new Beeldlaag(this, Beeldlaag::Verborgen);
+    Witmodel->setGeometry(472, 40, 49, 49);
+    Zwartmodel = new Beeldlaag(this, Beeldlaag::Verborgen);
+    Zwartmodel->setGeometry(552, 40, 49, 49);
+    Bord2 = new Beeldlaag(this, Beeldlaag::Verborgen);
+    Bord2->setGeometry(320, 80, 529, 401);
+    Bordlijnen = new Beeldlaag(this, Beeldlaag::Transparant);
+    Bordlijnen->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Bordlijnen->setGeometry(304, 104, 473, 401);
+    Bord = new Beeldlaag(this, Beeldlaag::Transparant);
+    Bord->setGeometry(280, 208, 545, 329);
+    Bord->setMouseTracking(true);
+
+    Spelers = paneel(this, 22, 225, 248, 116, Verlaagd);
+    Spelerscaption = label(Spelers, 12, 10, "Spelers", 17);
+    MM = radio(Spelers, 12, 36, 185, 17, "Mens tegen Mens");
+    CM = radio(Spelers, 12, 60, 201, 17, "Computer 1 tegen Mens");
+    CC = radio(Spelers, 12, 84, 225, 17, "Computer 1 tegen Computer 2");
+    CM->setChecked(true);
+
+    Speelstijl = paneel(this, 22, 359, 248, 179, Verlaagd);
+    Speelstijlcaption = label(Speelstijl, 8, 6, "Computer 1", 17);
+    const char* names[5] = {"Roekeloos", "Aanvallend", "Normaal", "Behoedzaam", "Angstig"};
+    const int lefts[5] = {85, 84, 94, 78, 97};
+    QLabel** labels[5] = {&Label1, &Label2, &Label3, &Label4, &Label5};
+    for (int i = 0; i < 5; ++i) *labels[i] = label(Speelstijl, lefts[i], 45 + 24 * i, names[i], 13);
+    // Centre each row name between the two columns of buttons.
+    for (int i = 0; i < 5; ++i) (*labels[i])->move((248 - (*labels[i])->width()) / 2, 45 + 24 * i);
+    Label6 = label(Speelstijl, 144, 6, "Computer 2", 17);
+    Comp2stijl = paneel(Speelstijl, 175, 32, 57, 137, Buiten);
+    QRadioButton** two[5] = {&Roekeloos2, &Aanvallend2, &Normaal2, &Behoedzaam2, &Angstig2};
+    for (int i = 0; i < 5; ++i) *two[i] = radio(Comp2stijl, 21, 12 + 24 * i, 17, 17, {});
+    Comp1Stijl = paneel(Speelstijl, 16, 32, 57, 137, Buiten);
+    QRadioButton** one[5] = {&Roekeloos1, &Aanvallend1, &Normaal1, &Behoedzaam1, &Angstig1};
+    for (int i = 0; i < 5; ++i) *one[i] = radio(Comp1Stijl, 21, 12 + 24 * i, 17, 17, {});
+    Normaal1->setChecked(true);
+    Normaal2->setChecked(true);
+
+    Startknop = knop(this, 24, 12, "Start partij", " Pauzeer met de 'PAUSE'-toets  ");
+
+    Statuspaneel = paneel(this, 22, 54, 248, 153, Verlaagd);
+    const QString tijdtip =
+        "Uren, minuten, seconden, milliseconden. Maximale speeltijd per speler: 9 uur.";
+    Klok1 = paneel(Statuspaneel, 2, 2, 120, 84, Verhoogd);
+    Kleur1 = label(Klok1, 37, 8, "Zwart", 17);
+    Tijd1 = label(Klok1, 12, 54, "0:00:00.000", 17);
+    Tijd1->setToolTip(tijdtip);
+    Speler1 = label(Klok1, 27, 32, "Computer 1", 13);
+    Klok2 = paneel(Statuspaneel, 124, 2, 120, 84, Verhoogd);
+    Kleur2 = label(Klok2, 47, 8, "Wit", 17, Qt::white);
+    Tijd2 = label(Klok2, 12, 54, "0:00:00.000", 17, Qt::white);
+    Tijd2->setToolTip(tijdtip);
+    Speler2 = label(Klok2, 41, 32, "Mens", 13, Qt::white);
+    for (QLabel* l : {Kleur1, Tijd1, Speler1}) l->move((Klok1->width() - l->width()) / 2, l->y());
+    for (QLabel* l : {Kleur2, Tijd2, Speler2}) l->move((Klok2->width() - l->width()) / 2, l->y());
+    Standpaneel = paneel(Statuspaneel, 2, 88, 242, 30, Verhoogd, "-");
+    Standpaneel->setFont(vet(17));
+    Zwartscore = label(Standpaneel, 55, 6, "0", 17);
+    Zwartscore->setToolTip("Aantal partijen door Zwart gewonnen");
+    Witscore = label(Standpaneel, 176, 6, "0", 17, Qt::white);
+    Witscore->setToolTip("Aantal partijen door Wit gewonnen");
+    Krant = paneel(Statuspaneel, 2, 120, 242, 30, Verhoogd, "Druk op 'Start partij'");
+    Krant->setFont(vet(17));
+    kleur(Krant, QPalette::WindowText, Qt::yellow);
+
+    Zetterug = knop(this, 201, 12, "Neem zet terug", " = Backspace  ");
+
+    Settingspaneel = paneel(this, 22, 556, 249, 112, Verlaagd);
+    Geluidcheck = vink(Settingspaneel, 24, 12, 97, 17, "Geluid");
+    Geluidcheck->setChecked(true);
+    Nummers = vink(Settingspaneel, 24, 36, 161, 17, "Toon zetnummers");
+    Snel = vink(Settingspaneel, 24, 60, 177, 17, "Snelle computer");
+    StapVoorStap = vink(Settingspaneel, 24, 84, 177, 17, "Stap voor Stap");
+    StapVoorStap->setToolTip("Druk op Z voor de volgende zet (alleen bij Computer tegen Computer "
+                             "en bij Naspelen)");
+
+    ToonPartij =
+        knop(this, 378, 12, "Speel partij na", " Breek het het naspelen af met de Esc-toets ");
+    Scoresnaar0 = knop(this, 555, 12, "Zet scores op 0 - 0", " = Delete  ");
+    Info = knop(this, 732, 12, "Een programma van", " = F1  ");
+
+    Klok = new QTimer(this);
+    Klok->setInterval(1000);
+    Herstartklok = new QTimer(this);
+    Herstartklok->setInterval(5000);
+
+    QWidget* order[] = {Spelers,        Speelstijl, Startknop,   Statuspaneel, Zetterug,
+                        Settingspaneel, ToonPartij, Scoresnaar0, Info};
+    for (size_t i = 1; i < sizeof order / sizeof order[0]; ++i) setTabOrder(order[i - 1], order[i]);
+    BordFont = QFont("Sans Serif");
+}
+
+bool TForm1::handShown() const {
+    return cursor().shape() == Qt::PointingHandCursor;
+}
+
+void TForm1::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    FormResize();
+}
+
+void TForm1::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange) FormResize();
+}
+
+#include "pointer.h"
+
+void TForm1::BordMouseMove(int x, int y) {
+    setCursor(beoordeelpunt(x, y) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void TForm1::BordMouseDown() {
+    if (accepteerklik(handShown())) zetmens();
+}
