@@ -30,6 +30,7 @@ class Voorvenster : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
+        if (Form1 != form) return false; // the window is being destroyed
         if (e->type() == QEvent::KeyPress && watched->isWidgetType()) {
             // A key goes first to the focused control (or the window) and
             // then up through its parents; only the first delivery counts.

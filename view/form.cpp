@@ -178,6 +178,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     BordFont = QFont("Sans Serif");
 }
 
+TForm1::~TForm1() {
+    if (Form1 == this) Form1 = nullptr;
+}
+
 bool TForm1::handShown() const {
     return cursor().shape() == Qt::PointingHandCursor;
 }

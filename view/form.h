@@ -18,6 +18,7 @@
 class TForm1 : public QWidget {
   public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override; // Form1 is cleared first, so nothing reaches a half-destroyed window
 
     // Board layers, back to front.
     Beeldlaag *Bordhout, *Witmodel, *Zwartmodel, *Bord2, *Bordlijnen, *Bord;
