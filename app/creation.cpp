@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QKeyEvent>
+#include <QProxyStyle>
 #include <QScreen>
 
 #include "board.h"
@@ -16,6 +17,16 @@
 #include "style.h"
 
 namespace {
+
+// Tooltips appear at once.
+class Stijl : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_ToolTip_WakeUpDelay) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
 
 void verwerkberichten() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -129,6 +140,10 @@ void TForm1::FormCreate() {
     Uitvoer = maakapparaatuitvoer();
     Berichtenpomp = verwerkberichten;
     speelgeluid("Kloktik");
+    // 15: tooltips without delay, kept up 5000 ms.
+    if (!dynamic_cast<Stijl*>(QApplication::style())) QApplication::setStyle(new Stijl);
+    for (QWidget* w : findChildren<QWidget*>())
+        if (!w->toolTip().isEmpty()) w->setToolTipDuration(5000);
     // 16.
     StepRequested = false;
     Replaying = false;

@@ -76,6 +76,7 @@ void merk(QPainter& p, int32_t n) {
         QFont font("Sans Serif");
         font.setStyleHint(QFont::SansSerif);
         font.setPointSize(qMax(1, R / 2));
+        font.setStyleStrategy(QFont::NoAntialias); // digits in their exact colours
         p.setFont(font);
         p.setPen(last ? QColor(255, 0, 0) : black ? Qt::white : Qt::black);
         const QString text = QString::number(n);

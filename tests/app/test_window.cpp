@@ -1,6 +1,7 @@
 // The window offscreen: its creation state, the board layers and a game
 // played by clicks.
 #include <QApplication>
+#include <QStyle>
 #include <QTest>
 
 #include "board.h"
@@ -57,6 +58,10 @@ class WindowTest : public QObject {
         QCOMPARE(form->ToonPartij->toolTip(),
                  QString(" Breek het het naspelen af met de Esc-toets "));
         QVERIFY(form->width() >= 945);
+        QCOMPARE(form->Startknop->toolTipDuration(), 5000);
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 0);
+        QCOMPARE(form->palette().color(QPalette::Window), QColor(128, 0, 0));
+        QCOMPARE(form->Krant->palette().color(QPalette::Window), QColor(192, 64, 64));
     }
 
     void gridLayerHoldsLinesOnTheKeyColour() {
@@ -119,6 +124,65 @@ class WindowTest : public QObject {
         // The occupied point shows the arrow.
         form->BordMouseMove(at.x(), at.y());
         QVERIFY(!form->handShown());
+    }
+
+    void numbersLastMoveAndAStrayCode() {
+        form->MM->setChecked(true);
+        form->StartknopClick();
+        for (int c : {5, 6, 7}) {
+            form->BordMouseMove(kolomx(c), rijy(5));
+            form->BordMouseDown();
+        }
+        QCOMPARE(MoveCount, 3);
+        const QImage& stones = form->Bord->Picture;
+        const int a = StoneRadius / 3;
+        // Markers: only the last one red; the others in their stone's colour.
+        QCOMPARE(stones.pixel(kolomx(7) - a, rijy(5) - a), qRgb(255, 0, 0));
+        QVERIFY(stones.pixel(kolomx(5) - a, rijy(5) - a) != qRgb(255, 0, 0));
+        QVERIFY(stones.pixel(kolomx(6) - a, rijy(5) - a) != qRgb(255, 0, 0));
+        // Numbers mode redraws with red digits on the last move only.
+        form->Nummers->click();
+        auto rood = [&](int c) {
+            int n = 0;
+            for (int y = rijy(5) - StoneRadius; y <= rijy(5) + StoneRadius; ++y)
+                for (int x = kolomx(c) - StoneRadius; x <= kolomx(c) + StoneRadius; ++x)
+                    n += form->Bord->Picture.pixel(x, y) == qRgb(255, 0, 0);
+            return n;
+        };
+        QVERIFY(rood(7) > 0);
+        QCOMPARE(rood(5), 0);
+        QCOMPARE(rood(6), 0);
+        form->Nummers->click();
+        // A code that matches neither colour is drawn as a cleared point.
+        MoveList[2].code = 99;
+        form->tekenbord();
+        QCOMPARE(form->Bord->Picture.pixel(kolomx(6) + StoneRadius - 1, rijy(5)), KeyColour);
+        MoveList[2].code = EvalSet[1].WhiteCode;
+    }
+
+    void stonesStayFreeOfFringeAtEverySize() {
+        form->MM->setChecked(true);
+        form->StartknopClick();
+        form->BordMouseMove(kolomx(10), rijy(10));
+        form->BordMouseDown();
+        form->BordMouseMove(kolomx(11), rijy(10));
+        form->BordMouseDown();
+        for (int h : {738, 800, 900, 1100}) {
+            form->resize(1600, h);
+            form->tekenbord();
+            const QImage& img = form->Bord->Picture;
+            const int R = StoneRadius;
+            for (int c : {10, 11})
+                for (int y = rijy(10) - R - 1; y < rijy(10) + R - 1; ++y)
+                    for (int x = kolomx(c) - R - 1; x < kolomx(c) + R - 1; ++x) {
+                        const QRgb p = img.pixel(x, y);
+                        QVERIFY2(p != qRgb(204, 162, 111), "stone background shows");
+                        // Inside the stone's disc no key colour may remain.
+                        const int dx = x - (kolomx(c) - 1), dy = y - (rijy(10) - 1);
+                        if (dx * dx + dy * dy < (R - 2) * (R - 2))
+                            QVERIFY2(p != KeyColour, "key colour inside a stone");
+                    }
+        }
     }
 
     void cleanupTestCase() {
