@@ -10,6 +10,7 @@
 #include "geometry.h"
 #include "pointer.h"
 #include "sound.h"
+#include "update.h"
 
 namespace {
 
@@ -183,6 +184,30 @@ class WindowTest : public QObject {
                             QVERIFY2(p != KeyColour, "key colour inside a stone");
                     }
         }
+    }
+
+    void fullRedrawGivesThePixelsOfStoneByStoneDrawing() {
+        nieuwepartij();
+        MoveCount = 0;
+        for (int c = 1; c <= 19; ++c)
+            for (int r = 1; r <= 19; ++r) {
+                ++MoveCount;
+                const int32_t code = (c * 7 + r * 3) % 5 == 0 ? 99 // a few stray codes
+                                     : (c + r) % 2            ? EvalSet[1].BlackCode
+                                                              : EvalSet[1].WhiteCode;
+                MoveList[MoveCount] = {c, r, code};
+            }
+        GameState = Draw;
+        for (bool numbers : {false, true}) {
+            form->Nummers->setChecked(numbers);
+            form->tekenbord();
+            const QImage fast = form->Bord->Picture.copy();
+            SoundOn = false;
+            form->tekenleegbord();
+            for (int32_t i = 1; i <= MoveCount; ++i) form->tekensteen(i);
+            QVERIFY(form->Bord->Picture == fast);
+        }
+        form->Nummers->setChecked(false);
     }
 
     void cleanupTestCase() {
