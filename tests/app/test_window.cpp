@@ -210,6 +210,53 @@ class WindowTest : public QObject {
         form->Nummers->setChecked(false);
     }
 
+    void muteRules() {
+        opname.names.clear();
+        GameState = BlackToMove;
+        Paused = true;
+        speelgeluid("gong");
+        Paused = false;
+        QVERIFY(opname.names.isEmpty());
+        // Computer against computer with "Snelle computer": silent while the
+        // game runs, the end gong still sounds; step mode lifts the rule.
+        form->CC->setChecked(true);
+        form->Snel->setChecked(true);
+        speelgeluid("tik");
+        QVERIFY(opname.names.isEmpty());
+        form->StapVoorStap->setChecked(true);
+        speelgeluid("tik");
+        form->StapVoorStap->setChecked(false);
+        GameState = BlackWon;
+        speelgeluid("gong");
+        QCOMPARE(opname.names, QStringList({"TIK", "GONG"}));
+        // A replay falls under the same rule.
+        opname.names.clear();
+        form->MM->setChecked(true);
+        GameState = WhiteToMove;
+        Replaying = true;
+        speelgeluid("tak");
+        Replaying = false;
+        speelgeluid("tak");
+        QCOMPARE(opname.names, QStringList({"TAK"}));
+        form->Snel->setChecked(false);
+    }
+
+    void sizeHandlerWidensAndRedraws() {
+        form->showNormal();
+        form->resize(900, 738);
+        QApplication::processEvents();
+        const int outerExtra = form->frameGeometry().width() - form->width();
+        QCOMPARE(form->frameGeometry().width(),
+                 qMax(900 + outerExtra, minimumbreedte(form->frameGeometry().height())));
+        QVERIFY(form->frameGeometry().width() >= minimumbreedte(form->frameGeometry().height()));
+        // A taller window lays the board out again for its height.
+        form->resize(1600, 900);
+        QApplication::processEvents();
+        QCOMPARE(LinesHeight, form->height() - 30);
+        QCOMPARE(form->Bord->x(), qMax(280, (form->width() - LinesWidth) / 2));
+        QCOMPARE(form->Bord->Picture.size(), QSize(LinesWidth, LinesHeight));
+    }
+
     void cleanupTestCase() {
         Uitvoer = nullptr;
         delete form;
