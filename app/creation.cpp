@@ -98,25 +98,30 @@ void TForm1::Angstig2Click() {
 }
 
 void TForm1::FormCreate() {
-    Bordhout->Picture = QImage(":/bordhout.bmp");
-    Witmodel->Picture = QImage(":/witsteen.bmp");
-    Zwartmodel->Picture = QImage(":/zwartsteen.bmp");
-    setWindowIcon(QIcon(":/kalvor.png"));
+    QIcon icon;
+    for (const char* size : {"16", "32", "48", "64", "128"})
+        icon.addFile(QStringLiteral(":/kalvor-%1.png").arg(size));
+    setWindowIcon(icon);
 
-    // 1-2: background, centred on the work area.
+    // 1: background.
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(128, 0, 0));
     setPalette(pal);
+    // 2: centred on the work area; a small work area may put the window
+    // partly off-screen at the top or left.
     if (const QScreen* s = screen()) {
         const QRect area = s->availableGeometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
-    // 3-4: the board height is taken by the layout; the generator is seeded.
+    // 3: the board height, client height - 30, is taken by the layout (7).
+    // 4: the computer's openings are random.
     zaai(static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()));
     // 5: nine hours.
     TimeLimit = 0.375;
-    // 7: start-up layout.
+    // 6: Qt widgets are always painted double-buffered.
+    // 7: start-up layout; the stone pictures' transparent colour is their
+    // bottom-left pixel, which the drawing reads from the pictures.
     const Bordrechthoek b = bordlaag(width(), height());
     Bordhout->setGeometry(b.left, b.top, b.width, b.height);
     Bordlijnen->setGeometry(b.left, b.top, b.width, b.height);
@@ -130,15 +135,17 @@ void TForm1::FormCreate() {
         pp.setColor(QPalette::Window, QColor(192, 64, 64));
         p->setPalette(pp);
     }
-    // 9-12.
+    // 9: no game yet.
     GameState = NoGame;
-    BordFont.setFamily("Sans Serif");
+    // 10: "Arial" is rarely installed; fontconfig substitutes a sans-serif.
+    BordFont.setFamily("Arial");
+    // 11-12.
     SoundOn = true;
     zetcodes(1, 6, 5);
     zetcodes(2, 5, 6);
-    // 14.
-    Uitvoer = maakapparaatuitvoer();
-    Berichtenpomp = verwerkberichten;
+    // 13: the clock text format belongs to the clocks.
+    // 14: one tick at start.
+    if (!Uitvoer) Uitvoer = maakapparaatuitvoer();
     speelgeluid("Kloktik");
     // 15: tooltips without delay, kept up 5000 ms.
     if (!dynamic_cast<Stijl*>(QApplication::style())) QApplication::setStyle(new Stijl);
@@ -147,6 +154,9 @@ void TForm1::FormCreate() {
     // 16.
     StepRequested = false;
     Replaying = false;
+
+    // The engine lets window events through while it works.
+    Berichtenpomp = verwerkberichten;
 
     auto* voor = new Voorvenster(this);
     qApp->installEventFilter(voor);

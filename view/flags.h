@@ -1,6 +1,8 @@
-// Flags shared by the board view and match control.
+// Flags shared by the board view and match control; false at program start
+// except where the creation hook says otherwise.
 #pragma once
 
-extern bool SoundOn;   // sounds wanted ("Geluid")
-extern bool Replaying; // a replay is running and still paced
-extern bool Paused;    // a pause is in progress
+extern bool HumanMayMove; // a press on the board may be taken as a person's move
+extern bool SoundOn;      // sounds wanted ("Geluid"); the creation hook sets it
+extern bool Replaying;    // a replay is running and still paced
+extern bool Paused;       // a pause is in progress

@@ -68,7 +68,11 @@ QCheckBox* vink(QWidget* parent, int x, int y, int w, int h, const QString& text
 QPushButton* knop(QWidget* parent, int x, int y, const QString& text, const QString& tip) {
     auto* b = new QPushButton(text, parent);
     b->setGeometry(x, y, 150, 30);
-    b->setFont(vet(15));
+    // The stand-in face runs wider than the one the buttons were drawn for;
+    // a caption that would be clipped is set a pixel smaller until it fits.
+    int pixels = 15;
+    while (pixels > 11 && QFontMetrics(vet(pixels)).horizontalAdvance(text) > 150 - 10) --pixels;
+    b->setFont(vet(pixels));
     b->setToolTip(tip);
     return b;
 }
@@ -84,12 +88,16 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     standard.setPixelSize(13);
     setFont(standard);
 
+    // The pictures belong to their image controls for the whole run.
     Bordhout = new Beeldlaag(this, Beeldlaag::Hout);
     Bordhout->setGeometry(336, 40, 1751, 601);
+    Bordhout->Picture = QImage(QStringLiteral(":/bordhout.bmp"));
     Witmodel = new Beeldlaag(this, Beeldlaag::Verborgen);
     Witmodel->setGeometry(472, 40, 49, 49);
+    Witmodel->Picture = QImage(QStringLiteral(":/witsteen.bmp"));
     Zwartmodel = new Beeldlaag(this, Beeldlaag::Verborgen);
     Zwartmodel->setGeometry(552, 40, 49, 49);
+    Zwartmodel->Picture = QImage(QStringLiteral(":/zwartsteen.bmp"));
     Bord2 = new Beeldlaag(this, Beeldlaag::Verborgen);
     Bord2->setGeometry(320, 80, 529, 401);
     Bordlijnen = new Beeldlaag(this, Beeldlaag::Transparant);

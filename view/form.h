@@ -2,8 +2,11 @@
 // window description. The class is declared here, where the board view
 // needs it; its handlers are defined by the layers that own them: the board
 // drawing, the pointer and the size handler here, the match handlers in
-// match/, the creation hook and the wiring of controls to handlers in app/.
-// The window itself keeps no game state; that is all module-level data.
+// match/, the creation hook, the style handlers and the wiring of controls,
+// keys, the close event and the board's pointer events to their handlers in
+// app/. The class overrides only what the view itself handles (resizing), so
+// the view never depends on the layers above it. The window keeps no game
+// state; that is all module-level data.
 #pragma once
 
 #include <QCheckBox>
@@ -87,6 +90,3 @@ class TForm1 : public QWidget {
 };
 
 extern TForm1* Form1;
-
-// Draws the number or marker of move n into the composition buffer.
-void tekenmerk(int32_t n);

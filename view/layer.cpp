@@ -1,5 +1,6 @@
 #include "layer.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 Beeldlaag::Beeldlaag(QWidget* parent, Soort s) : QWidget(parent), soort(s) {
@@ -8,32 +9,73 @@ Beeldlaag::Beeldlaag(QWidget* parent, Soort s) : QWidget(parent), soort(s) {
 }
 
 void Beeldlaag::vernieuw() {
-    stale = true;
+    allStale = true;
+    stale = QRegion();
     update();
 }
 
-void Beeldlaag::paintEvent(QPaintEvent*) {
+void Beeldlaag::vernieuw(const QRect& logical) {
+    if (!allStale) stale += logical;
+    update(logical);
+}
+
+// Brings `shown` up to date for one part of the picture: key colour to
+// transparent, everything else fully opaque.
+void Beeldlaag::maakzichtbaar(const QRect& logical) {
+    const qreal s = Picture.devicePixelRatio();
+    const QRect phys = QRect(int(logical.x() * s), int(logical.y() * s), int(logical.width() * s),
+                             int(logical.height() * s))
+                           .intersected(Picture.rect());
+    const QImage src = Picture.format() == QImage::Format_RGB32 ||
+                               Picture.format() == QImage::Format_ARGB32 ||
+                               Picture.format() == QImage::Format_ARGB32_Premultiplied
+                           ? Picture
+                           : Picture.convertToFormat(QImage::Format_RGB32);
+    const QRgb key = KeyColour & 0xFFFFFF;
+    for (int y = phys.top(); y <= phys.bottom(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(shown.scanLine(y));
+        for (int x = phys.left(); x <= phys.right(); ++x) {
+            const QRgb p = in[x] & 0xFFFFFF;
+            out[x] = p == key ? 0 : (p | 0xFF000000u);
+        }
+    }
+}
+
+void Beeldlaag::paintEvent(QPaintEvent* e) {
     if (Picture.isNull()) return;
     QPainter p(this);
     if (soort == Hout) {
-        // Stretched with its own aspect kept, anchored top-left.
+        // Stretched with its own aspect kept, anchored top-left; scaled once
+        // per size and screen.
         int h = height();
         int w = static_cast<int>(static_cast<long long>(h) * Picture.width() / Picture.height());
         if (w > width()) {
             w = width();
             h = static_cast<int>(static_cast<long long>(w) * Picture.height() / Picture.width());
         }
-        p.drawImage(QRect(0, 0, w, h), Picture);
+        const qreal s = devicePixelRatioF();
+        const QSize phys(qRound(w * s), qRound(h * s));
+        if (shown.size() != phys || allStale) {
+            shown = Picture.scaled(phys, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            shown.setDevicePixelRatio(s);
+            allStale = false;
+        }
+        p.drawImage(QPoint(0, 0), shown);
         return;
     }
-    if (stale) {
-        QImage argb = Picture.convertToFormat(QImage::Format_ARGB32);
-        const int n = argb.width() * argb.height();
-        QRgb* px = reinterpret_cast<QRgb*>(argb.bits());
-        for (int i = 0; i < n; ++i)
-            if ((px[i] & 0xFFFFFF) == (KeyColour & 0xFFFFFF)) px[i] = 0;
-        shown = QPixmap::fromImage(argb);
-        stale = false;
+    if (shown.size() != Picture.size() || shown.devicePixelRatio() != Picture.devicePixelRatio()) {
+        shown = QImage(Picture.size(), QImage::Format_ARGB32_Premultiplied);
+        shown.setDevicePixelRatio(Picture.devicePixelRatio());
+        allStale = true;
     }
-    p.drawPixmap(0, 0, shown);
+    if (allStale) {
+        maakzichtbaar(QRect(QPoint(0, 0), Picture.deviceIndependentSize().toSize()));
+        allStale = false;
+    } else {
+        for (const QRect& r : stale) maakzichtbaar(r);
+    }
+    stale = QRegion();
+    p.setClipRegion(e->region());
+    p.drawImage(QPoint(0, 0), shown);
 }

@@ -3,10 +3,15 @@
 // is not that colour, so the layers below show through; the wood layer
 // shows its picture stretched with its aspect ratio kept, anchored at the
 // top-left corner.
+//
+// Pictures are addressed in layer (logical) pixels. On a screen with a
+// device pixel ratio of 2 the drawn layers hold twice as many pixels each
+// way (QImage::devicePixelRatio), so stones and lines stay sharp; every
+// logical pixel is then a 2 x 2 block of one colour except along curves.
 #pragma once
 
 #include <QImage>
-#include <QPixmap>
+#include <QRegion>
 #include <QWidget>
 
 inline const QRgb KeyColour = qRgb(0, 128, 0);
@@ -18,13 +23,21 @@ class Beeldlaag : public QWidget {
 
     // The picture; callers draw on it and then call vernieuw().
     QImage Picture;
-    void vernieuw(); // the picture changed: show it anew
+    void vernieuw();                     // the whole picture changed
+    void vernieuw(const QRect& logical); // only this part changed
 
   protected:
     void paintEvent(QPaintEvent*) override;
 
   private:
+    void maakzichtbaar(const QRect& logical);
+
     Soort soort;
-    QPixmap shown; // the picture with the key colour made transparent
-    bool stale = true;
+    // What is painted: for a transparent layer the picture with the key
+    // colour turned fully transparent, for the wood the scaled picture.
+    // Only the parts named in `stale` are converted again, so placing a
+    // stone costs the stone's square, not the whole layer.
+    QImage shown;
+    QRegion stale;
+    bool allStale = true;
 };

@@ -3,8 +3,6 @@
 #include "board.h"
 #include "geometry.h"
 
-bool HumanMayMove;
-
 namespace {
 
 // Maps one coordinate to a line index; returns whether it lies strictly

@@ -10,8 +10,7 @@
 
 #include <cstdint>
 
-// A press on the board may be taken as a person's move.
-extern bool HumanMayMove;
+#include "flags.h"
 
 // The hover evaluation for a pointer at (x, y) in layer pixels: stores the
 // point in TargetCol and TargetRow whatever the verdict, and returns whether

@@ -1,6 +1,5 @@
 #include "sound.h"
 
-#include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
 #include <QFile>
@@ -14,9 +13,11 @@
 Geluiduitvoer* Uitvoer;
 
 QByteArray golfdata(const QString& name) {
+    // Resource names are case-sensitive; the sounds are stored in lower case.
     QFile f(":/" + name.toLower() + ".wav");
     if (!f.exists() || !f.open(QIODevice::ReadOnly)) return {};
-    // Resources are stored uncompressed, so the data can be used in place.
+    // Stored uncompressed, so the data can be used where it lies; the
+    // pointer into the resources stays valid for the whole run.
     const uchar* p = f.map(0, f.size());
     if (p) return QByteArray::fromRawData(reinterpret_cast<const char*>(p), int(f.size()));
     return f.readAll();
@@ -29,9 +30,11 @@ void speelgeluid(const char* name) {
         f->Snel->isChecked() && GameState < BlackWon)
         return;
     const QString n = QString::fromLatin1(name).toUpper();
-    const QByteArray data = golfdata(n);
-    if (data.isEmpty() || !Uitvoer) return;
-    Uitvoer->speel(n, data);
+    const QByteArray wav = golfdata(n);
+    QAudioFormat format;
+    QByteArray samples;
+    if (wav.isEmpty() || !leesgolf(wav, format, samples) || !Uitvoer) return;
+    Uitvoer->speel(n, samples, format);
 }
 
 namespace {
@@ -45,8 +48,9 @@ uint16_t le16(const char* p) {
     return uint16_t(u[0] | (u[1] << 8));
 }
 
-// Finds the format and the sample data of a RIFF wave by walking its chunks.
-bool leeswave(const QByteArray& wav, QAudioFormat& format, qsizetype& offset, qsizetype& size) {
+} // namespace
+
+bool leesgolf(const QByteArray& wav, QAudioFormat& format, QByteArray& samples) {
     if (wav.size() < 12 || !wav.startsWith("RIFF") || wav.mid(8, 4) != "WAVE") return false;
     bool haveFormat = false;
     qsizetype pos = 12;
@@ -54,45 +58,55 @@ bool leeswave(const QByteArray& wav, QAudioFormat& format, qsizetype& offset, qs
         const char* chunk = wav.constData() + pos;
         const qsizetype len = le32(chunk + 4);
         const qsizetype body = pos + 8;
-        if (body + len > wav.size() && QByteArray(chunk, 4) != "data") return false;
+        const bool isData = QByteArray(chunk, 4) == "data";
+        // A data chunk cut short still plays what is there; any other chunk
+        // reaching past the end means a damaged file.
+        if (len > wav.size() - body && !isData) return false;
         if (QByteArray(chunk, 4) == "fmt " && len >= 16) {
-            const uint16_t tag = le16(chunk + 8), bits = le16(chunk + 22);
+            const uint16_t tag = le16(chunk + 8), channels = le16(chunk + 10),
+                           bits = le16(chunk + 22);
+            const uint32_t rate = le32(chunk + 12);
             const bool isFloat = tag == 3 || (tag == 0xFFFE && len >= 40 && le16(chunk + 32) == 3);
-            format.setChannelCount(le16(chunk + 10));
-            format.setSampleRate(int(le32(chunk + 12)));
+            const bool isInt = tag == 1 || (tag == 0xFFFE && len >= 40 && le16(chunk + 32) == 1);
+            if (channels < 1 || channels > 8 || rate < 1000 || rate > 384000) return false;
             if (isFloat && bits == 32)
                 format.setSampleFormat(QAudioFormat::Float);
-            else if (tag == 1 && bits == 16)
+            else if (isInt && bits == 16)
                 format.setSampleFormat(QAudioFormat::Int16);
             else
                 return false;
+            format.setChannelCount(channels);
+            format.setSampleRate(int(rate));
             haveFormat = true;
-        } else if (QByteArray(chunk, 4) == "data") {
-            offset = body;
-            size = qMin(len, wav.size() - body);
-            return haveFormat;
+        } else if (isData) {
+            if (!haveFormat) return false;
+            qsizetype size = qMin(len, wav.size() - body);
+            size -= size % format.bytesPerFrame(); // whole frames only
+            samples = QByteArray::fromRawData(wav.constData() + body, size);
+            return size > 0;
         }
         pos = body + len + (len & 1);
     }
     return false;
 }
 
+namespace {
+
 class Apparaatuitvoer : public Geluiduitvoer {
   public:
-    void speel(const QString&, const QByteArray& data) override {
+    void speel(const QString&, const QByteArray& data, const QAudioFormat& format) override {
+        // Without an output device every start would print a warning.
         if (QMediaDevices::audioOutputs().isEmpty()) return;
-        QAudioFormat format;
-        qsizetype offset = 0, size = 0;
-        if (!leeswave(data, format, offset, size)) return;
-        // The new sound cuts off the old one.
+        // The new sound cuts off the old one: its sink is stopped and
+        // deleted before the next starts.
         if (sink) sink->stop();
         sink.reset();
         buffer.reset();
-        samples = QByteArray::fromRawData(data.constData() + offset, int(size));
+        samples = data;
         buffer = std::make_unique<QBuffer>(&samples);
         buffer->open(QIODevice::ReadOnly);
         sink = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), format);
-        sink->start(buffer.get());
+        sink->start(buffer.get()); // pull mode: returns at once, Qt reads as it plays
     }
 
   private:
@@ -101,8 +115,21 @@ class Apparaatuitvoer : public Geluiduitvoer {
     std::unique_ptr<QAudioSink> sink;
 };
 
+// The first look at the audio devices connects to the sound server; on a
+// machine without one that connection reports its failure on the console,
+// which is nothing the user needs to hear about: the program is simply
+// silent.
+QtMessageHandler VorigeMelder;
+void stillemelder(QtMsgType type, const QMessageLogContext& context, const QString& msg) {
+    if (msg.startsWith(QLatin1String("PulseAudioService:"))) return;
+    if (VorigeMelder) VorigeMelder(type, context, msg);
+}
+
 } // namespace
 
 Geluiduitvoer* maakapparaatuitvoer() {
+    VorigeMelder = qInstallMessageHandler(stillemelder);
+    QMediaDevices::audioOutputs();
+    qInstallMessageHandler(VorigeMelder);
     return new Apparaatuitvoer;
 }

@@ -1,10 +1,12 @@
-// The window offscreen: its creation state, the board layers and a game
-// played by clicks.
+// The window offscreen: its creation state, the board layers, sounds and a
+// game played by pointer events. The same cases run once more at a device
+// pixel ratio of 2, where every layer pixel is a 2 x 2 block.
 #include <QApplication>
 #include <QStyle>
 #include <QTest>
 
 #include "board.h"
+#include "drawing.h"
 #include "flags.h"
 #include "form.h"
 #include "geometry.h"
@@ -17,8 +19,42 @@ namespace {
 class Opname : public Geluiduitvoer {
   public:
     QStringList names;
-    void speel(const QString& name, const QByteArray&) override { names << name; }
+    QList<QAudioFormat> formats;
+    QList<qsizetype> sizes;
+    void speel(const QString& name, const QByteArray& samples,
+               const QAudioFormat& format) override {
+        names << name;
+        formats << format;
+        sizes << samples.size();
+    }
+    void wis() {
+        names.clear();
+        formats.clear();
+        sizes.clear();
+    }
 };
+
+const QRgb Black = qRgb(0, 0, 0), Red = qRgb(255, 0, 0);
+const QRgb StoneBackground = qRgb(204, 162, 111);
+
+// The layer pixel (x, y): on a 2x screen the top-left one of its block.
+QRgb punt(const QImage& img, int x, int y) {
+    const int s = int(img.devicePixelRatio());
+    return img.pixel(x * s, y * s);
+}
+
+// The colours of the stone pictures are neutral or slightly blue greys;
+// what mixes with the wood-coloured background turns red-brown, what mixes
+// with the key colour turns green.
+bool stoneColour(QRgb p) {
+    return qRed(p) <= qBlue(p) + 4 && qGreen(p) <= qMax(qRed(p), qBlue(p)) + 4;
+}
+
+void zet(TForm1* form, int c, int r) {
+    QTest::mouseMove(form->Bord, QPoint(kolomx(c), rijy(r)));
+    form->BordMouseMove(kolomx(c), rijy(r));
+    form->BordMouseDown();
+}
 
 } // namespace
 
@@ -27,166 +63,422 @@ class WindowTest : public QObject {
     TForm1* form = nullptr;
     Opname opname;
 
+    // A new game between two persons, opened by black.
+    void partij() {
+        form->MM->setChecked(true);
+        form->StartknopClick();
+        if (GameState != BlackToMove) form->StartknopClick();
+    }
+
   private slots:
     void initTestCase() {
+        Uitvoer = &opname;
         form = new TForm1;
         form->FormCreate();
-        delete Uitvoer;
-        Uitvoer = &opname;
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         QApplication::processEvents();
     }
 
     void creationState() {
+        QCOMPARE(opname.names.value(0), QString("KLOKTIK")); // the tick at start-up
         QCOMPARE(form->windowTitle(), QString("Kalvor  (5 op een rijtje)"));
         QCOMPARE(form->Krant->text(), QString("Druk op 'Start partij'"));
         QCOMPARE(form->Tijd1->text(), QString("0:00:00.000"));
         QCOMPARE(form->Tijd2->text(), QString("0:00:00.000"));
         QCOMPARE(form->Startknop->text(), QString("Start partij"));
+        QCOMPARE(form->Speler1->text(), QString("Computer 1"));
+        QCOMPARE(form->Speler2->text(), QString("Mens"));
+        QCOMPARE(form->Standpaneel->text(), QString("-"));
         QVERIFY(form->CM->isChecked());
+        QVERIFY(!form->MM->isChecked() && !form->CC->isChecked());
         QVERIFY(form->Normaal1->isChecked());
         QVERIFY(form->Normaal2->isChecked());
         QVERIFY(form->Geluidcheck->isChecked());
+        QVERIFY(!form->Nummers->isChecked() && !form->Snel->isChecked() &&
+                !form->StapVoorStap->isChecked());
         QVERIFY(form->Klok->isActive());
         QCOMPARE(form->Klok->interval(), 1000);
         QVERIFY(!form->Herstartklok->isActive());
         QCOMPARE(form->Herstartklok->interval(), 5000);
         QCOMPARE(EvalSet[1].BlackCode, 6);
+        QCOMPARE(EvalSet[1].WhiteCode, 5);
+        QCOMPARE(EvalSet[2].BlackFive, 3125);
         QCOMPARE(EvalSet[2].WhiteFive, 7776);
         QCOMPARE(GameState, NoGame);
         QVERIFY(!HumanMayMove);
+        QVERIFY(SoundOn);
+        QVERIFY(!Replaying && !StepRequested);
+        QCOMPARE(form->minimumSize(), QSize(900, 738));
+        QVERIFY(form->width() >= 945);
+        QCOMPARE(form->palette().color(QPalette::Window), QColor(128, 0, 0));
+        for (QWidget* p : {(QWidget*)form->Spelers, (QWidget*)form->Comp2stijl,
+                           (QWidget*)form->Krant, (QWidget*)form->Settingspaneel})
+            QCOMPARE(p->palette().color(QPalette::Window), QColor(192, 64, 64));
+        QCOMPARE(form->Krant->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+    }
+
+    void tooltipsLetterForLetter() {
+        QCOMPARE(form->Startknop->toolTip(), QString(" Pauzeer met de 'PAUSE'-toets  "));
+        QCOMPARE(form->Zetterug->toolTip(), QString(" = Backspace  "));
         QCOMPARE(form->ToonPartij->toolTip(),
                  QString(" Breek het het naspelen af met de Esc-toets "));
-        QVERIFY(form->width() >= 945);
+        QCOMPARE(form->Scoresnaar0->toolTip(), QString(" = Delete  "));
+        QCOMPARE(form->Info->toolTip(), QString(" = F1  "));
+        QCOMPARE(form->Tijd2->toolTip(), form->Tijd1->toolTip());
+        QCOMPARE(form->Witscore->toolTip(), QString("Aantal partijen door Wit gewonnen"));
+        QCOMPARE(form->StapVoorStap->toolTip(),
+                 QString("Druk op Z voor de volgende zet (alleen bij Computer tegen Computer "
+                         "en bij Naspelen)"));
         QCOMPARE(form->Startknop->toolTipDuration(), 5000);
+        QCOMPARE(form->Tijd1->toolTipDuration(), 5000);
         QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 0);
-        QCOMPARE(form->palette().color(QPalette::Window), QColor(128, 0, 0));
-        QCOMPARE(form->Krant->palette().color(QPalette::Window), QColor(192, 64, 64));
+    }
+
+    void captionsFitTheirControls() {
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+                if (b->text().isEmpty()) continue;
+                const int need = QFontMetrics(b->font()).horizontalAdvance(b->text());
+                QVERIFY2(need < b->width() - 8,
+                         qPrintable(QString("%1: %2 of %3 (%4)")
+                                        .arg(b->text())
+                                        .arg(need)
+                                        .arg(b->width())
+                                        .arg(QFontInfo(b->font()).family())));
+            }
+            if (auto* l = qobject_cast<QLabel*>(w); l && l->parentWidget() != form) {
+                const QRect inParent = l->geometry();
+                QVERIFY2(l->parentWidget()->rect().contains(inParent), qPrintable(l->text()));
+            }
+        }
     }
 
     void gridLayerHoldsLinesOnTheKeyColour() {
+        form->tekenbord();
         const QImage& lines = form->Bordlijnen->Picture;
         QVERIFY(!lines.isNull());
-        QCOMPARE(lines.width(), LinesWidth);
-        QCOMPARE(lines.pixel(kolomx(5), rijy(7) + 5), qRgb(0, 0, 0));     // on column 5's line
-        QCOMPARE(lines.pixel(kolomx(1) - 5, rijy(1) - 5), KeyColour);     // the margin
-        QCOMPARE(lines.pixel(kolomx(4) + 2, rijy(4) + 2), qRgb(0, 0, 0)); // a star point
-        QCOMPARE(lines.pixel((kolomx(5) + kolomx(6)) / 2, (rijy(5) + rijy(6)) / 2), KeyColour);
+        QCOMPARE(lines.deviceIndependentSize().toSize(), QSize(LinesWidth, LinesHeight));
+        // The 2-pixel lines cover the pixels just left of and on kolomx,
+        // and just above and on rijy.
+        for (int c : {1, 5, 19}) {
+            QCOMPARE(punt(lines, kolomx(c), rijy(7) + 5), Black);
+            QCOMPARE(punt(lines, kolomx(c) - 1, rijy(7) + 5), Black);
+            QCOMPARE(punt(lines, kolomx(c) + 1, rijy(7) + 5), KeyColour);
+            QCOMPARE(punt(lines, kolomx(c) - 2, rijy(7) + 5), KeyColour);
+        }
+        QCOMPARE(punt(lines, kolomx(3) + 5, rijy(19)), Black);
+        QCOMPARE(punt(lines, kolomx(3) + 5, rijy(19) + 1), KeyColour);
+        // No line reaches into the margins.
+        QCOMPARE(punt(lines, kolomx(1) - 5, rijy(1)), KeyColour);
+        QCOMPARE(punt(lines, kolomx(5), rijy(1) - 5), KeyColour);
+        QCOMPARE(punt(lines, kolomx(5), rijy(19) + 3), KeyColour);
+        // Star points at columns and rows 4, 10 and 16, about 6 pixels
+        // across; none elsewhere.
+        for (int c : {4, 10, 16})
+            for (int r : {4, 10, 16}) {
+                QCOMPARE(punt(lines, kolomx(c) + 1, rijy(r) + 1), Black);
+                QCOMPARE(punt(lines, kolomx(c) - 2, rijy(r) - 2), Black);
+                QCOMPARE(punt(lines, kolomx(c) + 2, rijy(r) + 2), KeyColour);
+                QCOMPARE(punt(lines, kolomx(c) - 3, rijy(r) - 3), KeyColour);
+            }
+        QCOMPARE(punt(lines, kolomx(7) + 1, rijy(7) + 1), KeyColour);
+        QCOMPARE(punt(lines, (kolomx(5) + kolomx(6)) / 2, (rijy(5) + rijy(6)) / 2), KeyColour);
     }
 
     void stylesSetTheCodes() {
         form->Angstig1->click();
         QCOMPARE(EvalSet[1].BlackCode, 3);
+        QCOMPARE(EvalSet[1].WhiteCode, 5);
+        QCOMPARE(EvalSet[1].BlackFive, 243);
         QCOMPARE(EvalSet[1].WhiteFive, 3125);
         form->Roekeloos2->click();
         QCOMPARE(EvalSet[2].BlackCode, 3);
         QCOMPARE(EvalSet[2].WhiteCode, 5);
+        QCOMPARE(EvalSet[2].BlackFive, 243);
+        form->Aanvallend1->click();
+        QCOMPARE(EvalSet[1].BlackFive, 16807);
+        form->Behoedzaam2->click();
+        QCOMPARE(EvalSet[2].BlackCode, 7);
+        form->Angstig2->click();
+        QCOMPARE(EvalSet[2].WhiteFive, 32);
         form->Normaal1->click();
         form->Normaal2->click();
         QCOMPARE(EvalSet[1].BlackCode, 6);
         QCOMPARE(EvalSet[2].BlackCode, 5);
+        QCOMPARE(EvalSet[2].WhiteCode, 6);
     }
 
     void soundNamesInAnyCase() {
-        opname.names.clear();
-        speelgeluid("Kloktik");
-        speelgeluid("tik");
-        speelgeluid("GONG");
-        speelgeluid("bestaatniet");
-        QCOMPARE(opname.names, QStringList({"KLOKTIK", "TIK", "GONG"}));
+        opname.wis();
+        for (const char* n : {"Kloktik", "tik", "TAK", "Gong", "gong", "bestaatniet", ""})
+            speelgeluid(n);
+        QCOMPARE(opname.names, QStringList({"KLOKTIK", "TIK", "TAK", "GONG", "GONG"}));
+        // The formats come from the files' own headers.
+        QCOMPARE(opname.formats[0].sampleRate(), 48000);
+        QCOMPARE(opname.formats[3].sampleRate(), 44100);
+        for (const QAudioFormat& f : opname.formats) {
+            QCOMPARE(f.sampleFormat(), QAudioFormat::Float);
+            QCOMPARE(f.channelCount(), 2);
+        }
+        // GONG lasts about 1.32 s: 8 bytes a frame.
+        QVERIFY(qAbs(opname.sizes[3] / 8.0 / 44100 - 1.32) < 0.02);
         QVERIFY(!golfdata("tak").isEmpty());
+        QVERIFY(golfdata("bordhout").isEmpty()); // a picture is no sound
     }
 
-    void twoPersonsPlayByClicks() {
+    void waveHeaders() {
+        auto le = [](QByteArray& b, quint32 v, int n) {
+            for (int i = 0; i < n; ++i) b.append(char((v >> (8 * i)) & 0xFF));
+        };
+        auto wave = [&](quint16 tag, quint16 bits, int dataBytes, int declared) {
+            QByteArray w("RIFF");
+            le(w, 36 + dataBytes, 4);
+            w += "WAVEfmt ";
+            le(w, 16, 4);
+            le(w, tag, 2);
+            le(w, 2, 2);
+            le(w, 22050, 4);
+            le(w, 22050 * 2 * bits / 8, 4);
+            le(w, 2 * bits / 8, 2);
+            le(w, bits, 2);
+            w += "data";
+            le(w, declared, 4);
+            w += QByteArray(dataBytes, '\0');
+            return w;
+        };
+        QAudioFormat f;
+        QByteArray s;
+        const QByteArray ok = wave(3, 32, 80, 80);
+        QVERIFY(leesgolf(ok, f, s));
+        QCOMPARE(f.sampleRate(), 22050);
+        QCOMPARE(s.size(), 80);
+        QCOMPARE(s.constData(), ok.constData() + 44); // in place, not copied
+        QVERIFY(leesgolf(wave(1, 16, 40, 40), f, s));
+        QCOMPARE(f.sampleFormat(), QAudioFormat::Int16);
+        // A data chunk cut short plays its whole frames.
+        QVERIFY(leesgolf(wave(3, 32, 81, 800), f, s));
+        QCOMPARE(s.size(), 80);
+        QVERIFY(!leesgolf(wave(3, 24, 80, 80), f, s)); // 24-bit float does not exist
+        QVERIFY(!leesgolf(wave(2, 16, 80, 80), f, s)); // ADPCM
+        QVERIFY(!leesgolf(ok.left(30), f, s));         // the header cut off
+        QVERIFY(!leesgolf(QByteArray("RIFX") + ok.mid(4), f, s));
+    }
+
+    void muteRules() {
+        opname.wis();
+        GameState = BlackToMove;
+        Paused = true;
+        speelgeluid("gong");
+        GameState = BlackWon;
+        speelgeluid("gong");
+        Paused = false;
+        QVERIFY(opname.names.isEmpty());
+        // Computer against computer with "Snelle computer": silent while the
+        // game runs, the end gong still sounds; step mode lifts the rule.
+        GameState = BlackToMove;
+        form->CC->setChecked(true);
+        form->Snel->setChecked(true);
+        speelgeluid("tik");
+        QVERIFY(opname.names.isEmpty());
+        form->StapVoorStap->setChecked(true);
+        speelgeluid("tik");
+        form->StapVoorStap->setChecked(false);
+        GameState = BlackWon;
+        speelgeluid("gong");
+        QCOMPARE(opname.names, QStringList({"TIK", "GONG"}));
+        // A replay falls under the same rule; without "Snelle computer"
+        // everything sounds.
+        opname.wis();
         form->MM->setChecked(true);
-        form->StartknopClick();
-        QCOMPARE(GameState, BlackToMove);
-        QVERIFY(HumanMayMove);
-        const QPoint at(kolomx(10), rijy(10));
-        QTest::mouseMove(form->Bord, at);
-        form->BordMouseMove(at.x(), at.y());
+        GameState = WhiteToMove;
+        Replaying = true;
+        speelgeluid("tak");
+        Replaying = false;
+        speelgeluid("tak");
+        form->Snel->setChecked(false);
+        form->CC->setChecked(true);
+        speelgeluid("kloktik");
+        QCOMPARE(opname.names, QStringList({"TAK", "KLOKTIK"}));
+        form->MM->setChecked(true);
+        GameState = NoGame;
+    }
+
+    void pointerShowsTheHandOnlyOverAFreePoint() {
+        // Before the first game: arrow, and a press does nothing.
+        form->BordMouseMove(kolomx(10), rijy(10));
+        QVERIFY(!form->handShown());
+        partij();
+        // The board's pointer events arrive through the window's wiring.
+        // (On the small test screen the centred window starts partly above
+        // it, where no pointer can reach.)
+        form->move(0, 0);
+        QTest::mouseMove(form->Bord, QPoint(kolomx(3), rijy(3)));
         QVERIFY(form->handShown());
+        QCOMPARE(TargetCol, 3);
+        QCOMPARE(TargetRow, 3);
+        QTest::mouseMove(form->Bord, QPoint((kolomx(3) + kolomx(4)) / 2, rijy(3)));
+        QVERIFY(!form->handShown()); // the dead band between two windows
+        QTest::mouseMove(form->Bord, QPoint(kolomx(3), rijy(3)));
+        QTest::mouseClick(form->Bord, Qt::RightButton, {}, QPoint(kolomx(3), rijy(3)));
+        QCOMPARE(MoveCount, 1); // any button plays
+        QCOMPARE(MoveList[1].column, 3);
+        QTest::mouseMove(form->Bord, QPoint(kolomx(3) + 1, rijy(3)));
+        QVERIFY(!form->handShown()); // occupied
+        QTest::mouseClick(form->Bord, Qt::LeftButton, {}, QPoint(kolomx(3) + 1, rijy(3)));
+        QCOMPARE(MoveCount, 1);
+        // While a person may not move, the arrow; the press is refused even
+        // if the hand was still up.
+        QTest::mouseMove(form->Bord, QPoint(kolomx(4), rijy(4)));
+        QVERIFY(form->handShown());
+        HumanMayMove = false;
         form->BordMouseDown();
         QCOMPARE(MoveCount, 1);
+        form->BordMouseMove(kolomx(4), rijy(4));
+        QVERIFY(!form->handShown());
+        HumanMayMove = true;
+    }
+
+    void stoneAndItsRedMarker() {
+        partij();
+        opname.wis();
+        zet(form, 10, 10);
+        QCOMPARE(MoveCount, 1);
         QCOMPARE(GameState, WhiteToMove);
+        QCOMPARE(opname.names, QStringList({"TAK"}));
         QCOMPARE(form->Krant->text(), QString("Zet 2.   Wit is aan zet   "));
         const QImage& stones = form->Bord->Picture;
-        // A black stone with the red marker of the last move at its centre,
-        // and the key colour just outside its square.
-        QCOMPARE(stones.pixel(kolomx(10) - 2, rijy(10) - 2), qRgb(255, 0, 0));
-        const int R = StoneRadius;
-        QCOMPARE(stones.pixel(kolomx(10) - R + 1, rijy(10)), qRgb(12, 12, 12));
-        QCOMPARE(stones.pixel(kolomx(10) - R - 3, rijy(10)), KeyColour);
-        // No stone background colour anywhere.
-        for (int y = rijy(10) - R - 2; y <= rijy(10) + R + 2; ++y)
-            for (int x = kolomx(10) - R - 2; x <= kolomx(10) + R + 2; ++x)
-                QVERIFY(stones.pixel(x, y) != qRgb(204, 162, 111));
-        // The occupied point shows the arrow.
-        form->BordMouseMove(at.x(), at.y());
-        QVERIFY(!form->handShown());
+        const int x = kolomx(10), y = rijy(10), R = StoneRadius, a = R / 3;
+        // The red square of the last move: from x - a - 1 to x + a - 2.
+        QCOMPARE(punt(stones, x - a - 1, y - a - 1), Red);
+        QCOMPARE(punt(stones, x + a - 2, y + a - 2), Red);
+        QVERIFY(punt(stones, x + a - 1, y) != Red);
+        QVERIFY(punt(stones, x - a - 2, y) != Red);
+        // The black stone around it, the key colour outside its square.
+        QCOMPARE(qRed(punt(stones, x - R + 1, y)) < 40, true);
+        QCOMPARE(punt(stones, x - R - 2, y), KeyColour);
+        QCOMPARE(punt(stones, x + R, y), KeyColour);
+        QCOMPARE(punt(stones, x - R - 1, y - R - 1), KeyColour); // the square's corner
+        // A white stone beside it takes the red over; the black marker goes
+        // back to black.
+        zet(form, 11, 10);
+        QCOMPARE(opname.names, QStringList({"TAK", "TIK"}));
+        QCOMPARE(punt(form->Bord->Picture, x - a - 1, y - a - 1), Black);
+        QCOMPARE(punt(form->Bord->Picture, kolomx(11) - a - 1, y - a - 1), Red);
+        QCOMPARE(qRed(punt(form->Bord->Picture, kolomx(11) + R - 4, y)) > 180, true);
+        // The window itself keeps the focus after a stone.
+        QVERIFY(!form->focusWidget() || form->focusWidget() == form);
     }
 
     void numbersLastMoveAndAStrayCode() {
-        form->MM->setChecked(true);
-        form->StartknopClick();
-        for (int c : {5, 6, 7}) {
-            form->BordMouseMove(kolomx(c), rijy(5));
-            form->BordMouseDown();
-        }
+        partij();
+        for (int c : {5, 6, 7}) zet(form, c, 5);
         QCOMPARE(MoveCount, 3);
-        const QImage& stones = form->Bord->Picture;
-        const int a = StoneRadius / 3;
-        // Markers: only the last one red; the others in their stone's colour.
-        QCOMPARE(stones.pixel(kolomx(7) - a, rijy(5) - a), qRgb(255, 0, 0));
-        QVERIFY(stones.pixel(kolomx(5) - a, rijy(5) - a) != qRgb(255, 0, 0));
-        QVERIFY(stones.pixel(kolomx(6) - a, rijy(5) - a) != qRgb(255, 0, 0));
-        // Numbers mode redraws with red digits on the last move only.
-        form->Nummers->click();
-        auto rood = [&](int c) {
+        auto telrood = [&](int c) {
+            const QImage& img = form->Bord->Picture;
             int n = 0;
             for (int y = rijy(5) - StoneRadius; y <= rijy(5) + StoneRadius; ++y)
                 for (int x = kolomx(c) - StoneRadius; x <= kolomx(c) + StoneRadius; ++x)
-                    n += form->Bord->Picture.pixel(x, y) == qRgb(255, 0, 0);
+                    n += punt(img, x, y) == Red;
             return n;
         };
-        QVERIFY(rood(7) > 0);
-        QCOMPARE(rood(5), 0);
-        QCOMPARE(rood(6), 0);
+        auto telkleur = [&](int c, QRgb colour) {
+            const QImage& img = form->Bord->Picture;
+            int n = 0;
+            for (int y = rijy(5) - 3; y <= rijy(5) + 3; ++y)
+                for (int x = kolomx(c) - 4; x <= kolomx(c) + 4; ++x) n += punt(img, x, y) == colour;
+            return n;
+        };
+        QVERIFY(telrood(7) > 0);
+        QCOMPARE(telrood(5), 0);
+        QCOMPARE(telrood(6), 0);
+        // Numbers mode redraws at once: red digits on the last move only,
+        // white digits on black stones, black digits on white ones.
         form->Nummers->click();
-        // A code that matches neither colour is drawn as a cleared point.
+        QVERIFY(telrood(7) > 0);
+        QCOMPARE(telrood(5), 0);
+        QCOMPARE(telrood(6), 0);
+        QVERIFY(telkleur(5, qRgb(255, 255, 255)) > 0); // "1" on black
+        QVERIFY(telkleur(6, Black) > 0);               // "2" on white
+        form->Nummers->click();
+        QCOMPARE(telrood(7), (2 * (StoneRadius / 3)) * (2 * (StoneRadius / 3)));
+        // A code that matches neither colour is drawn as a cleared point
+        // with a white marker: from x - R - 2 to x + R, all key colour.
         MoveList[2].code = 99;
         form->tekenbord();
-        QCOMPARE(form->Bord->Picture.pixel(kolomx(6) + StoneRadius - 1, rijy(5)), KeyColour);
+        const QImage& img = form->Bord->Picture;
+        const int x = kolomx(6), y = rijy(5), R = StoneRadius, a = R / 3;
+        QCOMPARE(punt(img, x + R - 1, y), KeyColour);
+        QCOMPARE(punt(img, x - R + 1, y), KeyColour);
+        QCOMPARE(punt(img, x - a - 1, y - a - 1), qRgb(255, 255, 255));
         MoveList[2].code = EvalSet[1].WhiteCode;
     }
 
-    void stonesStayFreeOfFringeAtEverySize() {
-        form->MM->setChecked(true);
-        form->StartknopClick();
-        form->BordMouseMove(kolomx(10), rijy(10));
-        form->BordMouseDown();
-        form->BordMouseMove(kolomx(11), rijy(10));
-        form->BordMouseDown();
-        for (int h : {738, 800, 900, 1100}) {
-            form->resize(1600, h);
+    void fullRedrawIsSilentAndFollowsTheSoundBox() {
+        partij();
+        zet(form, 9, 9);
+        zet(form, 9, 10);
+        opname.wis();
+        SoundOn = false;
+        form->tekenbord();
+        QVERIFY(opname.names.isEmpty());
+        QVERIFY(SoundOn); // "Geluid" is ticked
+        form->Geluidcheck->setChecked(false);
+        form->tekenbord();
+        QVERIFY(!SoundOn);
+        form->Geluidcheck->setChecked(true);
+        form->tekenbord();
+        // An empty record: the empty board only.
+        MoveCount = 0;
+        form->tekenbord();
+        const QImage& img = form->Bord->Picture;
+        QCOMPARE(img.convertToFormat(QImage::Format_RGB32).pixelColor(0, 0), QColor(KeyColour));
+        bool allKey = true;
+        for (int y = 0; y < img.height(); y += 3)
+            for (int x = 0; x < img.width(); x += 3) allKey &= img.pixel(x, y) == KeyColour;
+        QVERIFY(allKey);
+    }
+
+    void stonesAreRoundAndFreeOfFringeAtEverySize() {
+        partij();
+        zet(form, 10, 10);
+        zet(form, 11, 10);
+        zet(form, 1, 1);
+        for (int h : {738, 800, 900, 1100, 1400}) {
+            form->resize(1700, h);
             form->tekenbord();
             const QImage& img = form->Bord->Picture;
-            const int R = StoneRadius;
-            for (int c : {10, 11})
-                for (int y = rijy(10) - R - 1; y < rijy(10) + R - 1; ++y)
-                    for (int x = kolomx(c) - R - 1; x < kolomx(c) + R - 1; ++x) {
-                        const QRgb p = img.pixel(x, y);
-                        QVERIFY2(p != qRgb(204, 162, 111), "stone background shows");
-                        // Inside the stone's disc no key colour may remain.
-                        const int dx = x - (kolomx(c) - 1), dy = y - (rijy(10) - 1);
-                        if (dx * dx + dy * dy < (R - 2) * (R - 2))
-                            QVERIFY2(p != KeyColour, "key colour inside a stone");
+            const int s = int(img.devicePixelRatio()), R = StoneRadius;
+            for (int c : {10, 11}) {
+                const int x0 = kolomx(c) - R - 2, y0 = rijy(10) - R - 2, side = 2 * R + 3;
+                int opaque = 0;
+                for (int py = y0 * s; py < (y0 + side) * s; ++py)
+                    for (int px = x0 * s; px < (x0 + side) * s; ++px) {
+                        const QRgb p = img.pixel(px, py);
+                        if (p == KeyColour) continue;
+                        ++opaque;
+                        QVERIFY2(p != StoneBackground, "stone background shows");
+                        QVERIFY2(
+                            stoneColour(p),
+                            qPrintable(QString("fringe colour %1 at h %2").arg(p, 0, 16).arg(h)));
                     }
+                // The disc is about 357/378 of the square across.
+                const double disc = 3.14159 * (R * s * 357.0 / 378) * (R * s * 357.0 / 378);
+                QVERIFY2(qAbs(opaque - disc) < 0.08 * disc, qPrintable(QString::number(h)));
+                // Round: the square's corners stay clear, its edge midpoints
+                // are stone.
+                const int cx = kolomx(c) - 1, cy = rijy(10) - 1;
+                QCOMPARE(punt(img, cx - R + 1, cy - R + 1), KeyColour);
+                QCOMPARE(punt(img, cx + R - 2, cy + R - 2), KeyColour);
+                QVERIFY(punt(img, cx - R + 2, cy) != KeyColour);
+                QVERIFY(punt(img, cx, cy + R - 3) != KeyColour);
+            }
         }
     }
 
     void fullRedrawGivesThePixelsOfStoneByStoneDrawing() {
+        form->resize(1200, 900);
+        QApplication::processEvents();
         nieuwepartij();
         MoveCount = 0;
         for (int c = 1; c <= 19; ++c)
@@ -202,59 +494,49 @@ class WindowTest : public QObject {
             form->Nummers->setChecked(numbers);
             form->tekenbord();
             const QImage fast = form->Bord->Picture.copy();
+            tekenbordpersteen();
+            QVERIFY(form->Bord->Picture == fast);
             SoundOn = false;
             form->tekenleegbord();
             for (int32_t i = 1; i <= MoveCount; ++i) form->tekensteen(i);
             QVERIFY(form->Bord->Picture == fast);
+            // And what reaches the screen is what the picture holds.
+            QApplication::processEvents();
+            const QImage shown = form->Bord->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const int s = int(fast.devicePixelRatio());
+            for (int32_t i = 1; i <= MoveCount; i += 17) {
+                const QPoint at(kolomx(MoveList[i].column), rijy(MoveList[i].row) - 2);
+                if (fast.pixel(at * s) != KeyColour)
+                    QCOMPARE(shown.pixel(at * s), fast.pixel(at * s));
+            }
         }
         form->Nummers->setChecked(false);
-    }
-
-    void muteRules() {
-        opname.names.clear();
-        GameState = BlackToMove;
-        Paused = true;
-        speelgeluid("gong");
-        Paused = false;
-        QVERIFY(opname.names.isEmpty());
-        // Computer against computer with "Snelle computer": silent while the
-        // game runs, the end gong still sounds; step mode lifts the rule.
-        form->CC->setChecked(true);
-        form->Snel->setChecked(true);
-        speelgeluid("tik");
-        QVERIFY(opname.names.isEmpty());
-        form->StapVoorStap->setChecked(true);
-        speelgeluid("tik");
-        form->StapVoorStap->setChecked(false);
-        GameState = BlackWon;
-        speelgeluid("gong");
-        QCOMPARE(opname.names, QStringList({"TIK", "GONG"}));
-        // A replay falls under the same rule.
-        opname.names.clear();
-        form->MM->setChecked(true);
-        GameState = WhiteToMove;
-        Replaying = true;
-        speelgeluid("tak");
-        Replaying = false;
-        speelgeluid("tak");
-        QCOMPARE(opname.names, QStringList({"TAK"}));
-        form->Snel->setChecked(false);
+        SoundOn = true;
     }
 
     void sizeHandlerWidensAndRedraws() {
         form->showNormal();
         form->resize(900, 738);
         QApplication::processEvents();
-        const int outerExtra = form->frameGeometry().width() - form->width();
-        QCOMPARE(form->frameGeometry().width(),
-                 qMax(900 + outerExtra, minimumbreedte(form->frameGeometry().height())));
         QVERIFY(form->frameGeometry().width() >= minimumbreedte(form->frameGeometry().height()));
         // A taller window lays the board out again for its height.
         form->resize(1600, 900);
         QApplication::processEvents();
         QCOMPARE(LinesHeight, form->height() - 30);
         QCOMPARE(form->Bord->x(), qMax(280, (form->width() - LinesWidth) / 2));
-        QCOMPARE(form->Bord->Picture.size(), QSize(LinesWidth, LinesHeight));
+        QCOMPARE(form->Bord->geometry(), form->Bordlijnen->geometry());
+        QCOMPARE(form->Bord->geometry(), form->Bordhout->geometry());
+        QCOMPARE(form->Bord->Picture.deviceIndependentSize().toSize(),
+                 QSize(LinesWidth, LinesHeight));
+        // A minimise does not redraw: the layer keeps its picture.
+        const qint64 before = form->Bord->Picture.cacheKey();
+        QEvent minimised(QEvent::WindowStateChange);
+        form->setWindowState(Qt::WindowMinimized);
+        QApplication::sendEvent(form, &minimised);
+        QCOMPARE(form->Bord->Picture.cacheKey(), before);
+        form->setWindowState(Qt::WindowNoState);
+        QApplication::sendEvent(form, &minimised);
+        QVERIFY(form->Bord->Picture.cacheKey() != before);
     }
 
     void cleanupTestCase() {

@@ -1,0 +1,6 @@
+#include "flags.h"
+
+bool HumanMayMove;
+bool SoundOn;
+bool Replaying;
+bool Paused;
