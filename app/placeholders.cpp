@@ -27,10 +27,7 @@ void toonstatus() {
 void computerzet();
 
 void commit(int32_t c, int32_t r) {
-    ++MoveCount;
-    MoveList[MoveCount] = {c, r, SideToMove};
-    verwerkzet(MoveCount);
-    wisselbeurt();
+    legzet(c, r);
     toonstatus();
     Form1->tekensteen(MoveCount);
 }

@@ -48,8 +48,9 @@ Bordrechthoek bordlaag(int32_t clientWidth, int32_t clientHeight) {
 // that the extended format holds exactly. So the extended result rounds as
 // the true rational value does, which integers compute exactly.
 int32_t rasterpunt(int32_t size, double margin, int32_t index) {
-    if (index < 1 || size < 0 || !(margin >= 0) || margin > 1e6)
-        return rondaf(margin + (size - 2 * margin) * (index - 1) / 18.0);
+    // The plain double route, for values outside what the exact route covers.
+    const auto plain = [&] { return rondaf(margin + (size - 2 * margin) * (index - 1) / 18.0); };
+    if (index < 1 || size < 0 || !(margin >= 0) || margin > 1e6) return plain();
     int exponent;
     const double fraction = std::frexp(margin, &exponent); // margin = fraction * 2^exponent
     int k = 53 - exponent;
@@ -62,7 +63,6 @@ int32_t rasterpunt(int32_t size, double margin, int32_t index) {
     // With the margin at 0.08 of the size, size * 2^k stays below 2^57, so
     // 64 bits hold every product below for the grid's 19 lines; anything
     // else takes the plain route.
-    const auto plain = [&] { return rondaf(margin + (size - 2 * margin) * (index - 1) / 18.0); };
     if (k > 57 || index > BoardSizeLines || static_cast<uint64_t>(size) > (UINT64_MAX / 36) >> k)
         return plain();
     // Everything times 2^k: the margin is mant, the size size << k.
