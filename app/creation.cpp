@@ -14,7 +14,7 @@
 #include "klok.h"
 #include "random.h"
 #include "sound.h"
-#include "style.h"
+#include "spel.h"
 
 namespace {
 
@@ -66,37 +66,6 @@ class Voorvenster : public QObject {
 
 } // namespace
 
-void TForm1::Roekeloos1Click() {
-    zetstijl(1, Roekeloos);
-}
-void TForm1::Aanvallend1Click() {
-    zetstijl(1, Aanvallend);
-}
-void TForm1::Normaal1Click() {
-    zetstijl(1, Normaal);
-}
-void TForm1::Behoedzaam1Click() {
-    zetstijl(1, Behoedzaam);
-}
-void TForm1::Angstig1Click() {
-    zetstijl(1, Angstig);
-}
-void TForm1::Roekeloos2Click() {
-    zetstijl(2, Roekeloos);
-}
-void TForm1::Aanvallend2Click() {
-    zetstijl(2, Aanvallend);
-}
-void TForm1::Normaal2Click() {
-    zetstijl(2, Normaal);
-}
-void TForm1::Behoedzaam2Click() {
-    zetstijl(2, Behoedzaam);
-}
-void TForm1::Angstig2Click() {
-    zetstijl(2, Angstig);
-}
-
 void TForm1::FormCreate() {
     QIcon icon;
     for (const char* size : {"16", "32", "48", "64", "128"})
@@ -137,6 +106,9 @@ void TForm1::FormCreate() {
     }
     // 9: no game yet.
     GameState = NoGame;
+    GamesStarted = 0;
+    BlackWins = 0;
+    WhiteWins = 0;
     // 10: "Arial" is rarely installed; fontconfig substitutes a sans-serif.
     BordFont.setFamily("Arial");
     // 11-12.
@@ -154,6 +126,9 @@ void TForm1::FormCreate() {
     // 16.
     StepRequested = false;
     Replaying = false;
+    ModeHumanHuman = false;
+    ModeComputerHuman = true;
+    ModeComputerComputer = false;
 
     // The engine lets window events through while it works.
     Berichtenpomp = verwerkberichten;

@@ -4,3 +4,4 @@ bool HumanMayMove;
 bool SoundOn;
 bool Replaying;
 bool Paused;
+int32_t ComputerWaiting;

@@ -1,10 +1,10 @@
 // The main window: every control under its own name, built in code from the
 // window description. The class is declared here, where the board view
 // needs it; its handlers are defined by the layers that own them: the board
-// drawing, the pointer and the size handler here, the match handlers in
-// match/, the creation hook, the style handlers and the wiring of controls,
-// keys, the close event and the board's pointer events to their handlers in
-// app/. The class overrides only what the view itself handles (resizing), so
+// drawing, the pointer and the size handler here, the match handlers and
+// the style buttons in match/, the creation hook and the wiring of
+// controls, keys, the close event and the board's pointer events to their
+// handlers in app/. The class overrides only what the view itself handles (resizing), so
 // the view never depends on the layers above it. The window keeps no game
 // state; that is all module-level data.
 #pragma once
@@ -48,7 +48,7 @@ class TForm1 : public QWidget {
     void BordMouseMove(int x, int y);
     void BordMouseDown();
 
-    // Style handlers (app/).
+    // Style handlers (match/).
     void Roekeloos1Click();
     void Aanvallend1Click();
     void Normaal1Click();

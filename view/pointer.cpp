@@ -29,12 +29,12 @@ bool beoordeelpunt(int32_t x, int32_t y) {
     TargetCol = col;
     TargetRow = row;
     return gamerunning() && inCol && inRow && col <= BoardSize && row <= BoardSize &&
-           EvalSet[1].Occupancy[col][row] == 0 && HumanMayMove;
+           EvalSet[1].Occupancy[col][row] == 0 && HumanMayMove && ComputerWaiting == 0;
 }
 
 bool accepteerklik(bool handShown) {
     // The hand can outlast the game when it ends on time without a pointer
     // move, so the game must still be running.
-    return HumanMayMove && handShown && gamerunning() && onboard(TargetCol, TargetRow) &&
-           EvalSet[1].Occupancy[TargetCol][TargetRow] == 0;
+    return HumanMayMove && ComputerWaiting == 0 && handShown && gamerunning() &&
+           onboard(TargetCol, TargetRow) && EvalSet[1].Occupancy[TargetCol][TargetRow] == 0;
 }

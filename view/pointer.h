@@ -15,7 +15,7 @@
 // The hover evaluation for a pointer at (x, y) in layer pixels: stores the
 // point in TargetCol and TargetRow whatever the verdict, and returns whether
 // a stone may be placed there (a running game, inside both hit windows, on
-// the board, a free point, a person to move). The window shows the hand
+// the board, a free point, a person to move, no computer move waiting). The window shows the hand
 // exactly when this is true.
 bool beoordeelpunt(int32_t x, int32_t y);
 

@@ -1,0 +1,84 @@
+// The two game clocks, the one-second tick and the pause.
+#include <QCoreApplication>
+
+#include "board.h"
+#include "flags.h"
+#include "form.h"
+#include "klok.h"
+#include "sound.h"
+#include "spel.h"
+#include "uitstel.h"
+
+namespace {
+
+void wachtopbericht() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+void toon(QLabel* label, double value) {
+    label->setText(QString::fromStdString(kloktekst(value)));
+}
+
+// One second more on the displayed clock of the side to move. The limit is
+// tested only outside a commit: a commit settles that side's time itself,
+// and a game that ended inside the update would have its win counted by the
+// commit a second time. A side over the limit loses at the next tick.
+void tik(double& clock, QLabel* label, int32_t loss, int32_t& winnerWins) {
+    clock += OneSecond;
+    if (SoundOn) speelgeluid("Kloktik");
+    toon(label, clock);
+    if (clock > TimeLimit && !bezig()) {
+        GameState = loss;
+        ++winnerWins;
+        toonstatus();
+    }
+}
+
+} // namespace
+
+void (*Berichtwacht)() = wachtopbericht;
+
+void herstartklok() {
+    if (!Form1) return;
+    Form1->Klok->stop();
+    Form1->Klok->start();
+}
+
+void verrekenzwart() {
+    BlackTime = verrekentijd(BlackTime, nu(), TurnStart);
+    BlackClock = BlackTime;
+    if (Form1) toon(Form1->Tijd1, BlackTime);
+}
+
+void verrekenwit() {
+    WhiteTime = verrekentijd(WhiteTime, nu(), TurnStart);
+    WhiteClock = WhiteTime;
+    if (Form1) toon(Form1->Tijd2, WhiteTime);
+}
+
+void TForm1::KlokTimer() {
+    if (Paused || Replaying) return;
+    if (GameState == BlackToMove)
+        tik(BlackClock, Tijd1, WhiteWon, WhiteWins);
+    else if (GameState == WhiteToMove)
+        tik(WhiteClock, Tijd2, BlackWon, BlackWins);
+}
+
+// The Pause key: the displayed clocks stand and nothing sounds until
+// Return. Input is not blocked; moves made meanwhile have their time
+// changes undone by the resume.
+void pauzeer() {
+    if (!gamerunning() && !Replaying) return;
+    Paused = true;
+    if (Form1) Form1->Krant->setText("Pauze, druk op Return");
+    SavedBlackTime = BlackTime;
+    SavedWhiteTime = WhiteTime;
+    while (Paused) Berichtwacht();
+}
+
+void hervat() {
+    if (!Paused) return;
+    BlackTime = SavedBlackTime;
+    WhiteTime = SavedWhiteTime;
+    Paused = false;
+}

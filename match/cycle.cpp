@@ -1,0 +1,155 @@
+// The game cycle: starting a game, the person's commit and the computer's
+// move with its hand-over and the chain of computer-against-computer play.
+#include <QCoreApplication>
+
+#include "board.h"
+#include "choice.h"
+#include "events.h"
+#include "flags.h"
+#include "form.h"
+#include "klok.h"
+#include "sound.h"
+#include "spel.h"
+#include "status.h"
+#include "uitstel.h"
+#include "update.h"
+
+int32_t GamesStarted;
+int32_t BlackWins, WhiteWins;
+bool ModeHumanHuman, ModeComputerHuman, ModeComputerComputer;
+
+namespace {
+
+void telwinst() {
+    if (GameState == BlackWon)
+        ++BlackWins;
+    else if (GameState == WhiteWon)
+        ++WhiteWins;
+}
+
+void noteer() {
+    ++MoveCount;
+    MoveList[MoveCount] = {TargetCol, TargetRow, SideToMove};
+}
+
+// One computer move, its steps from the entry test to the arming of the
+// restart. Returns whether the chain goes on with the next move. The chain
+// is a loop rather than a nesting of calls: a whole game would otherwise
+// stack 361 levels of event dispatching.
+bool eenzet() {
+    TForm1* f = Form1;
+    if (!f || !gamerunning()) return false;
+    const int32_t game = GamesStarted;
+    TurnStart = nu(); // the think delay counts towards the computer's time
+    ++ComputerWaiting;
+    denkna(f->Snel->isChecked() ? 50 : 800);
+    --ComputerWaiting;
+    // Anything may have happened during the wait. A game that has ended or
+    // been replaced gets no stone; a game whose turn has passed gets one
+    // for the side now to move.
+    f = Form1;
+    if (!f || game != GamesStarted || !gamerunning()) return false;
+    {
+        Vastlegging v;
+        if (kieszet() && MoveCount < MaxMoves) {
+            noteer();
+            verwerkzet(MoveCount);
+            telwinst();
+            if (SideToMove == EvalSet[1].BlackCode)
+                verrekenzwart();
+            else if (SideToMove == EvalSet[1].WhiteCode)
+                verrekenwit();
+            wisselbeurt();
+            f->tekensteen(MoveCount);
+        }
+        herstartklok(); // also when the choice declared a draw
+        TurnStart = nu();
+        toonstatus();
+    }
+    bool verder = false;
+    if (GameState < Draw) {
+        if (f->CM->isChecked() || f->MM->isChecked())
+            HumanMayMove = true;
+        else
+            verder = !f->StapVoorStap->isChecked();
+    }
+    // Enabling a running timer would restart its countdown; it is left as
+    // it is.
+    if (f->CC->isChecked() && GameState >= BlackWon && !f->StapVoorStap->isChecked() &&
+        !f->Herstartklok->isActive())
+        f->Herstartklok->start();
+    return verder;
+}
+
+} // namespace
+
+void computerzet() {
+    while (eenzet()) {}
+}
+
+void TForm1::StartknopClick() {
+    if (bezig()) {
+        uitstellen(Actie::Start);
+        return;
+    }
+    nieuwepartij();
+    Startknop->setText("Nieuwe partij");
+    // The opening gong does not ask for "Geluid"; only fast
+    // computer-against-computer play goes without it.
+    if (!(CC->isChecked() && Snel->isChecked())) speelgeluid("Gong");
+    MoveCount = 0;
+    BlackTime = WhiteTime = BlackClock = WhiteClock = 0;
+    TurnStart = nu();
+    Tijd1->setText(QString::fromStdString(kloktekst(BlackTime)));
+    Tijd2->setText(QString::fromStdString(kloktekst(WhiteTime)));
+    ++GamesStarted;
+    herstartklok();
+    if (GamesStarted % 2 != 0) {
+        SideToMove = EvalSet[1].BlackCode;
+        GameState = BlackToMove;
+    } else {
+        SideToMove = EvalSet[1].WhiteCode;
+        GameState = WhiteToMove;
+    }
+    toonstatus();
+    tekenbord();
+    if ((CM->isChecked() && GameState == BlackToMove) || CC->isChecked()) {
+        // A press left possible by the previous game must not be played
+        // for the computer that opens this one.
+        HumanMayMove = false;
+        computerzet();
+    } else {
+        HumanMayMove = true;
+    }
+}
+
+void TForm1::zetmens() {
+    if (bezig()) {
+        uitstellen(Actie::Klik, TargetCol, TargetRow);
+        return;
+    }
+    if (!gamerunning() || MoveCount >= MaxMoves) return;
+    HumanMayMove = false;
+    herstartklok();
+    // The person's time is settled before the move is recorded: the update
+    // does not count towards it.
+    if (SideToMove == EvalSet[1].BlackCode)
+        verrekenzwart();
+    else
+        verrekenwit();
+    setCursor(Qt::ArrowCursor);
+    {
+        Vastlegging v;
+        noteer();
+        verwerkzet(MoveCount);
+        wisselbeurt();
+        telwinst();
+        toonstatus();
+        tekensteen(MoveCount);
+    }
+    TurnStart = nu();
+    if (CM->isChecked() || CC->isChecked())
+        computerzet();
+    else if (MM->isChecked())
+        HumanMayMove = true;
+}
