@@ -1,0 +1,86 @@
+#include "venster.h"
+
+namespace venster {
+
+namespace {
+
+// The score of every empty point from scratch: the sum over the windows
+// through it of the product of the codes in the window, 0 for a window
+// holding both colours.
+int64_t vensterproduct(const EvalRecord& s, int c, int r, int dc, int dr) {
+    int64_t p = 1;
+    bool black = false, white = false;
+    for (int i = 0; i < 5; ++i) {
+        const int32_t k = s.Occupancy[c + i * dc][r + i * dr];
+        if (k == s.BlackCode) black = true;
+        if (k == s.WhiteCode) white = true;
+        if (k != 0) p *= k;
+    }
+    return black && white ? 0 : p;
+}
+
+int64_t score(const EvalRecord& s, int c, int r) {
+    if (s.Occupancy[c][r] != 0) return 0;
+    const int dirs[4][2] = {{1, 0}, {0, 1}, {1, 1}, {-1, 1}};
+    int64_t sum = 0;
+    for (const auto& d : dirs)
+        for (int o = -4; o <= 0; ++o) {
+            const int c0 = c + o * d[0], r0 = r + o * d[1];
+            if (onboard(c0, r0) && onboard(c0 + 4 * d[0], r0 + 4 * d[1]))
+                sum += vensterproduct(s, c0, r0, d[0], d[1]);
+        }
+    return sum;
+}
+
+} // namespace
+
+QString toestandsfout() {
+    if (MoveCount < 0 || MoveCount > MaxMoves) return QString("MoveCount %1").arg(MoveCount);
+    if (GameState < NoGame || GameState > Draw) return QString("GameState %1").arg(GameState);
+    int32_t board[BoardSize + 1][BoardSize + 1] = {};
+    const int32_t b1 = EvalSet[1].BlackCode, w1 = EvalSet[1].WhiteCode;
+    for (int32_t n = 1; n <= MoveCount; ++n) {
+        const MoveRecord& m = MoveList[n];
+        if (!onboard(m.column, m.row)) return QString("move %1 off the board").arg(n);
+        if (board[m.column][m.row] != 0) return QString("move %1 on an occupied point").arg(n);
+        if (m.code != b1 && m.code != w1) return QString("move %1 has code %2").arg(n).arg(m.code);
+        board[m.column][m.row] = m.code;
+    }
+    if (UpdateDepth > 0) return QString(); // the sets are half updated
+    const bool ended = GameState >= BlackWon;
+    for (int c = 1; c <= BoardSize; ++c)
+        for (int r = 1; r <= BoardSize; ++r) {
+            const int32_t k = board[c][r];
+            if (EvalSet[1].Occupancy[c][r] != k)
+                return QString("set 1 at %1,%2 holds %3, the record %4")
+                    .arg(c)
+                    .arg(r)
+                    .arg(EvalSet[1].Occupancy[c][r])
+                    .arg(k);
+            const int32_t k2 = k == 0 ? 0 : (k == b1 ? EvalSet[2].BlackCode : EvalSet[2].WhiteCode);
+            const bool last =
+                MoveCount > 0 && MoveList[MoveCount].column == c && MoveList[MoveCount].row == r;
+            if (EvalSet[2].Occupancy[c][r] != k2 &&
+                !(ended && last && EvalSet[2].Occupancy[c][r] == 0))
+                return QString("set 2 at %1,%2 holds %3, the record %4")
+                    .arg(c)
+                    .arg(r)
+                    .arg(EvalSet[2].Occupancy[c][r])
+                    .arg(k2);
+        }
+    if (gamerunning())
+        for (int i = 1; i <= 2; ++i)
+            for (int c = 1; c <= BoardSize; ++c)
+                for (int r = 1; r <= BoardSize; ++r)
+                    if (EvalSet[i].Score[c][r] != score(EvalSet[i], c, r))
+                        return QString("set %1 score at %2,%3 is %4, from scratch %5")
+                            .arg(i)
+                            .arg(c)
+                            .arg(r)
+                            .arg(EvalSet[i].Score[c][r])
+                            .arg(score(EvalSet[i], c, r));
+    if (BlackWins < 0 || WhiteWins < 0) return QString("negative score");
+    return QString();
+}
+
+} // namespace venster
