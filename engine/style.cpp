@@ -41,6 +41,8 @@ void zetstijlcodes(int set, int32_t black, int32_t white) {
         return;
     const int32_t oldBlack = EvalSet[1].BlackCode;
     const int32_t oldWhite = EvalSet[1].WhiteCode;
+    const int32_t setBlack = EvalSet[set].BlackCode;
+    const int32_t setWhite = EvalSet[set].WhiteCode;
     zetcodes(set, black, white);
     if (set == 1 && oldBlack >= 2 && (oldBlack != black || oldWhite != white)) {
         // The record and SideToMove are written in set 1's codes.
@@ -53,5 +55,19 @@ void zetstijlcodes(int set, int32_t black, int32_t white) {
         SideToMove = vertaal(SideToMove);
     }
     // The window products hold the old factors: rebuild them from the record.
-    if (gamerunning()) herbouwsets();
+    if (gamerunning()) {
+        herbouwsets();
+        return;
+    }
+    // A finished game is not updated any more, so it cannot be rebuilt; its
+    // stones take the new codes, so that the set still holds the record.
+    // The windows and scores are rebuilt by the next take-back or reset.
+    for (int c = 1; c <= BoardSize; ++c)
+        for (int r = 1; r <= BoardSize; ++r) {
+            int32_t& k = EvalSet[set].Occupancy[c][r];
+            if (k == setBlack)
+                k = black;
+            else if (k == setWhite)
+                k = white;
+        }
 }

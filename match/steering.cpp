@@ -42,8 +42,10 @@ void TForm1::ZetterugClick() {
         nieuwepartij();
         for (int32_t n = 1; n <= MoveCount; ++n) verwerkzet(n);
         tekenbord();
-        if (entry == BlackWon) --BlackWins;
-        if (entry == WhiteWon) --WhiteWins;
+        // The win comes off the score, unless a score reset has already
+        // taken it: a count never goes below 0.
+        if (entry == BlackWon && BlackWins > 0) --BlackWins;
+        if (entry == WhiteWon && WhiteWins > 0) --WhiteWins;
         GameState = running;
         toonstatus();
     }

@@ -499,6 +499,21 @@ class MatchTest : public QObject {
         QCOMPARE(MoveList[7].column, 19);
     }
 
+    void takeBackAfterAScoreResetKeepsTheScoreAtZero() {
+        form->Snel->setChecked(true);
+        form->StartknopClick();
+        bouw(form, BlackToMove,
+             {{10, 10}, {1, 1}, {10, 13}, {2, 1}, {13, 10}, {3, 1}, {16, 16}, {4, 1}, {7, 7}});
+        HumanMayMove = true;
+        druk(form, 5, 1);
+        QCOMPARE(WhiteWins, 1);
+        form->FormKeyDown(Qt::Key_Delete);
+        form->FormKeyDown(Qt::Key_Backspace);
+        QCOMPARE(GameState, WhiteToMove);
+        QCOMPARE(WhiteWins, 0);
+        QCOMPARE(form->Witscore->text(), QString("0"));
+    }
+
     void takeBackAfterADrawGivesThePersonTheMove() {
         form->Snel->setChecked(true);
         form->StartknopClick();

@@ -77,7 +77,13 @@ inline Opname opname;
 
 // A fresh window as the program creates it, on the test's clock.
 inline TForm1* maakvenster() {
+    // The state of a program that has just started.
     Uitvoer = &opname;
+    MoveCount = 0;
+    SideToMove = 0;
+    EvalSet[1] = EvalRecord{};
+    EvalSet[2] = EvalRecord{};
+    StepRequested = false;
     HumanMayMove = false;
     Paused = false;
     Replaying = false;

@@ -168,6 +168,16 @@ TEST(StyleChange, BetweenGamesOnlyTheCodesChange) {
     zetstijl(1, Roekeloos);
     EXPECT_EQ(MoveList[1].code, 3) << "the record follows the codes";
     EXPECT_EQ(std::memcmp(before.Score, EvalSet[1].Score, sizeof before.Score), 0);
+    // A finished game cannot be rebuilt, but its stones take the new codes
+    // in each set that changed, so that the sets still hold the record.
+    EXPECT_EQ(EvalSet[1].Occupancy[10][10], 3);
+    GameState = WhiteToMove;
+    speel(11, 10);
+    GameState = BlackWon;
+    zetstijl(2, Angstig); // set 2: black 3, white 2
+    EXPECT_EQ(EvalSet[2].Occupancy[10][10], 3);
+    EXPECT_EQ(EvalSet[2].Occupancy[11][10], 2);
+    EXPECT_EQ(EvalSet[1].Occupancy[11][10], EvalSet[1].WhiteCode);
 }
 
 // A 64-bit FNV-1a hash of a game's move list.
