@@ -5,6 +5,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("nl.kalvor.kalvor"));
     TForm1 form;
     form.FormCreate();
     form.show();

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <random>
 
+#include "random.h"
 #include "venster.h"
 
 using namespace venster;
@@ -194,6 +195,7 @@ class StormTest : public QObject {
         s.rng.seed(uint32_t(seed));
         s.limit = 2500;
         s.form = maakvenster();
+        zaai(uint64_t(seed)); // the computer's openings too
         Huidig = &s;
         // The waits count 25 ms a round: the same order of events, fewer
         // rounds.

@@ -20,12 +20,16 @@
 namespace {
 
 // Runs the program on a script and returns its output lines and exit status.
+// Each case has a script file of its own: ctest runs the cases side by side.
 std::vector<std::string> draai(const std::string& script, int& status) {
+    const std::string file = std::string("pbrain_") +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                             ".txt";
     {
-        std::ofstream f("pbrain_script.txt", std::ios::binary);
+        std::ofstream f(file, std::ios::binary);
         f << script;
     }
-    const std::string opdracht = std::string("\"") + PBRAIN_EXE + "\" < pbrain_script.txt";
+    const std::string opdracht = std::string("\"") + PBRAIN_EXE + "\" < " + file;
     FILE* p = popen(opdracht.c_str(), "r");
     std::string uit;
     char blok[4096];
