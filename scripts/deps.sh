@@ -1,9 +1,14 @@
 # Installs the Debian packages the build and the tests need, when any is
-# missing; quiet when everything is there. Sourced by scripts/run and
-# scripts/test.
+# missing; quiet when everything is there. Sourced by scripts/run,
+# scripts/test, scripts/check-package and scripts/screenshot. The last line
+# is for the installed files and the package: the two validators, groff for
+# the manual pages, dpkg-shlibdeps (dpkg-dev) for the package's Depends, file
+# with which CPack picks the binaries for it, and xdotool to find and drive
+# the window under Xvfb.
 kalvor_packages=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libgl-dev
-    xvfb xauth imagemagick sox)
+    xvfb xauth imagemagick sox
+    desktop-file-utils appstream groff-base dpkg-dev file xdotool)
 
 kalvor_install_deps() {
     local missing=()

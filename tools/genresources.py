@@ -10,7 +10,8 @@ fixed seed, so two runs give byte-identical files.
 Pictures are 24-bit uncompressed BMPs (BITMAPINFOHEADER, rows stored bottom-up,
 each row padded to a multiple of four bytes). Sounds are stereo 32-bit IEEE
 float WAVs: a `fmt ` chunk with tag 3 and cbSize 0, a `fact` chunk with the
-frame count, then the interleaved samples. Icons are RGBA PNGs and one ICO.
+frame count, then the interleaved samples. Icons are RGBA PNGs, one ICO and
+one SVG.
 """
 
 import math
@@ -587,6 +588,121 @@ def maakicoon(s):
     return beeld
 
 
+def maakicoonsvg():
+    """The icon as a scalable picture, drawn from the same measures as the
+    256 px PNG of maakicoon: tile, grain, edge band, shadows, lines and the
+    two stones. Soft edges and shading become gradients whose stops follow
+    the ramps of the pixel version; the grain bands are traced from the same
+    curve u(x, y) and split into slices, each as dark as the pixel version
+    is in its middle."""
+    s = 256
+    marge = float(s // 32)
+    hoek = s * 0.12
+    lijn = max(1, round(s / 44))
+    rand = max(0.8, s / 64)
+    lijnen = (float(round(0.3 * s)), float(round(0.7 * s)))
+    straal = s * 0.21
+    omlijning = max(0.9, s / 80)
+    schaduw = s * 0.025
+
+    def kl(c):
+        return "#%02x%02x%02x" % tuple(byte(v) for v in c)
+
+    def g(v):
+        t = "%.2f" % v
+        return t.rstrip("0").rstrip(".") if "." in t else t
+
+    def stops(kleur0, kleur1):
+        """Gradient stops for meng(kleur0, kleur1, glad(0, 1, t)), sampled so
+        that the smoothstep stays smooth between them."""
+        regels = []
+        for i in range(9):
+            k = meng(kleur0, kleur1, glad(0.0, 1.0, i / 8))
+            regels.append('<stop offset="%s" stop-color="%s"/>' % (g(i / 8), kl(k)))
+        return "".join(regels)
+
+    def nerfx(c, y):
+        """x on the curve u(x, y) = c, found by fixed-point iteration: the
+        wave term changes x by at most 0.035 * 2 pi * 0.7 of itself."""
+        x = c * s
+        for _ in range(40):
+            x = s * (c - 0.035 * math.sin(2 * math.pi * (y / s * 1.2 + x / s * 0.7)))
+        return x
+
+    def nerfstrook(f0, f1, band):
+        # The region between the curves of phase f0 and f1 in grain band n.
+        c0, c1 = (band + f0) / 6.5, (band + f1) / 6.5
+        ys = [marge + (s - 2 * marge) * i / 48 for i in range(49)]
+        heen = ["%s,%s" % (g(nerfx(c0, y)), g(y)) for y in ys]
+        terug = ["%s,%s" % (g(nerfx(c1, y)), g(y)) for y in reversed(ys)]
+        return "M" + " L".join(heen + terug) + "Z"
+
+    delen = []
+    w = delen.append
+    w('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">\n'
+      % (s, s, s, s))
+    w("<title>Kalvor</title>\n<defs>\n")
+    tegel = '<rect x="%s" y="%s" width="%s" height="%s" rx="%s"/>' % (
+        g(marge), g(marge), g(s - 2 * marge), g(s - 2 * marge), g(hoek))
+    binnen = '<rect x="%s" y="%s" width="%s" height="%s" rx="%s"/>' % (
+        g(marge + rand), g(marge + rand), g(s - 2 * marge - 2 * rand),
+        g(s - 2 * marge - 2 * rand), g(hoek - rand))
+    w('<clipPath id="tegel">%s</clipPath>\n' % tegel)
+    w('<clipPath id="binnen">%s</clipPath>\n' % binnen)
+    # Shadow: full strength up to 2 * schaduw + 0.5 inside its rim, none at it.
+    buiten = straal + schaduw
+    w('<radialGradient id="schaduw"><stop offset="%s" stop-color="%s" stop-opacity="0.45"/>'
+      '<stop offset="1" stop-color="%s" stop-opacity="0"/></radialGradient>\n'
+      % (g((buiten - 2 * schaduw - 0.5) / buiten), kl((90, 58, 26)), kl((90, 58, 26))))
+    # Black: bright near a point up and left of the centre, dark from 0.6 r on.
+    zx = lijnen[0] - 0.38 * straal
+    w('<radialGradient id="zwart" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">%s'
+      '</radialGradient>\n' % (g(zx), g(zx), g(0.6 * straal),
+                               stops((120, 120, 126), (20, 20, 22))))
+    # White: light along the diagonal, from grey at 0.9 r below right of the
+    # centre to white at 0.1 r above left of it.
+    d = straal / math.sqrt(2)
+    cx = lijnen[1]
+    w('<linearGradient id="wit" gradientUnits="userSpaceOnUse" x1="%s" y1="%s" x2="%s" y2="%s">'
+      '%s</linearGradient>\n' % (g(cx + 0.9 * d), g(cx + 0.9 * d), g(cx - 0.1 * d),
+                                 g(cx - 0.1 * d),
+                                 stops((178, 180, 186), (255, 255, 255))))
+    w("</defs>\n")
+
+    w('<g clip-path="url(#tegel)">\n')
+    w('<rect width="%d" height="%d" fill="%s"/>\n' % (s, s, kl(ICOON_HOUT)))
+    # Grain: dark from phase 0.5 to 0.92 (smoothstep), then back to light
+    # by 1.0; slices of the same darkness in their middle.
+    grenzen = [0.5, 0.6, 0.7, 0.78, 0.85, 0.92, 0.96, 1.0]
+    for band in range(-1, 7):
+        for f0, f1 in zip(grenzen, grenzen[1:]):
+            m = (f0 + f1) / 2
+            nerf = 0.7 * glad(0.5, 0.92, m) * (1 - glad(0.92, 1.0, m))
+            w('<path d="%s" fill="%s" fill-opacity="%s"/>\n'
+              % (nerfstrook(f0, f1, band), kl(ICOON_NERF), g(nerf)))
+    # The dark band along the edge, rand wide inside the tile.
+    w('<rect x="%s" y="%s" width="%s" height="%s" rx="%s" fill="none" stroke="%s" '
+      'stroke-opacity="0.85" stroke-width="%s"/>\n'
+      % (g(marge), g(marge), g(s - 2 * marge), g(s - 2 * marge), g(hoek),
+         kl((120, 74, 34)), g(2 * rand)))
+    for l in lijnen:
+        w('<circle cx="%s" cy="%s" r="%s" fill="url(#schaduw)"/>\n'
+          % (g(l + schaduw), g(l + schaduw * 1.3), g(buiten)))
+    w('<g clip-path="url(#binnen)" fill="%s">\n' % kl((50, 32, 16)))
+    for l in lijnen:
+        w('<rect x="%s" y="0" width="%s" height="%d"/>\n' % (g(l - lijn / 2), g(lijn), s))
+        w('<rect x="0" y="%s" width="%d" height="%s"/>\n' % (g(l - lijn / 2), s, g(lijn)))
+    w("</g>\n</g>\n")
+    w('<circle cx="%s" cy="%s" r="%s" fill="url(#zwart)"/>\n'
+      % (g(lijnen[0]), g(lijnen[0]), g(straal)))
+    w('<circle cx="%s" cy="%s" r="%s" fill="%s"/>\n'
+      % (g(lijnen[1]), g(lijnen[1]), g(straal), kl((64, 64, 68))))
+    w('<circle cx="%s" cy="%s" r="%s" fill="url(#wit)"/>\n'
+      % (g(lijnen[1]), g(lijnen[1]), g(straal - omlijning)))
+    w("</svg>\n")
+    return "".join(delen)
+
+
 # ---------------------------------------------------------------- main
 
 
@@ -618,6 +734,7 @@ def main():
     # Windows before Vista reads only DIB entries; the 256 px one is PNG.
     schrijfico(doel / "kalvor.ico", [(s, maakicodib(s, pngs[s])) for s in (16, 32, 48)]
                + [(256, maakpng(256, pngs[256]))])
+    (doel / "kalvor.svg").write_text(maakicoonsvg(), encoding="utf-8", newline="\n")
 
 
 if __name__ == "__main__":

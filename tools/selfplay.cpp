@@ -14,10 +14,28 @@
 
 namespace {
 
-void gebruik() {
-    std::fprintf(stderr,
-                 "usage: kalvor-selfplay [--games N] [--seed S] [--black STYLE] [--white STYLE]\n"
-                 "styles: roekeloos aanvallend normaal behoedzaam angstig\n");
+// The usage lines; a faulty command line gets them on standard error.
+void gebruik(std::FILE* uit) {
+    std::fputs("usage: kalvor-selfplay [--games N] [--seed S] [--black STYLE] [--white STYLE]\n"
+               "styles: roekeloos aanvallend normaal behoedzaam angstig\n",
+               uit);
+}
+
+// --help: the usage lines and what the options mean, on standard output.
+void toonhulp() {
+    gebruik(stdout);
+    std::fputs("\n"
+               "Plays seeded computer-against-computer games without delays: computer 1\n"
+               "black, computer 2 white, the opener alternating from game to game; the\n"
+               "seed decides the random first four moves of each game. Prints\n"
+               "  games G black B white W draws D moves M\n"
+               "\n"
+               "  --games N      number of games (default 100)\n"
+               "  --seed S       seed of the random generator (default 1)\n"
+               "  --black STYLE  style of computer 1, black (default normaal)\n"
+               "  --white STYLE  style of computer 2, white (default normaal)\n"
+               "  -h, --help     print this text and exit\n",
+               stdout);
 }
 
 // One game from the empty board; the opener is black for odd game numbers.
@@ -45,7 +63,7 @@ int main(int argc, char** argv) {
         const char* a = argv[i];
         const char* v = i + 1 < argc ? argv[i + 1] : nullptr;
         if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
-            gebruik();
+            toonhulp();
             return 0;
         }
         bool ok = v != nullptr;
@@ -60,7 +78,7 @@ int main(int argc, char** argv) {
         else
             ok = false;
         if (!ok) {
-            gebruik();
+            gebruik(stderr);
             return 2;
         }
         ++i;

@@ -1,9 +1,10 @@
 // pbrain-kalvor: the Kalvor engine for tournament managers. Commands come on
 // standard input one per line and each answer is flushed at once, since the
 // manager waits for it before it sends more. The session ends on END or at
-// the end of the input.
+// the end of the input. The only arguments are -h and --help.
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #ifdef _WIN32
@@ -14,7 +15,39 @@
 #include "protocol.h"
 #include "random.h"
 
-int main() {
+namespace {
+
+const char* const Gebruik = "usage: pbrain-kalvor [-h | --help]\n";
+
+void toonhulp() {
+    std::fputs(Gebruik, stdout);
+    std::fputs("\n"
+               "The Kalvor computer player for tournament managers. Reads the Gomocup engine\n"
+               "protocol from standard input, one command a line, and answers on standard\n"
+               "output: START 19, RECTSTART 19,19, RESTART, BEGIN, TURN x,y, BOARD ... DONE,\n"
+               "TAKEBACK x,y, INFO key value, ABOUT and END. Only the 19 x 19 board is played;\n"
+               "coordinates are 0-based, x the column. INFO style roekeloos | aanvallend |\n"
+               "normaal | behoedzaam | angstig picks the style; other INFO keys are ignored.\n"
+               "The session ends on END or at the end of the input.\n"
+               "\n"
+               "  -h, --help  print this text and exit\n",
+               stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Managers start the engine without arguments; anything else is a person
+    // at the command line, who gets the usage rather than a silent protocol.
+    if (argc > 1) {
+        if (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0) {
+            toonhulp();
+            return 0;
+        }
+        std::fprintf(stderr, "pbrain-kalvor: unknown argument %s\n", argv[1]);
+        std::fputs(Gebruik, stderr);
+        return 2;
+    }
 #ifdef _WIN32
     // Line ends and stray bytes are handled here, not by the C runtime.
     _setmode(_fileno(stdin), _O_BINARY);

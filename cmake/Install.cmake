@@ -1,0 +1,133 @@
+# Installation and packaging. `cmake --install` puts the game and the two
+# tools in bin/, and on Linux and the BSDs the desktop entry, the icons in the
+# hicolor theme, the AppStream metainfo and the manual pages under share/.
+# CPack turns the same tree into a Debian package whose dependencies
+# dpkg-shlibdeps derives from the binaries.
+#
+# Desktop entry, icons and metainfo share one reverse-DNS id, so that the
+# software centre, the menu and the window manager see one application.
+include(GNUInstallDirs)
+
+set(KALVOR_APP_ID nl.kalvor.kalvor)
+set(KALVOR_SCREENSHOT_URL "" CACHE STRING
+    "Public https address of the screenshot named in the AppStream metainfo; \
+empty leaves the screenshot out")
+
+foreach(target kalvor pbrain-kalvor kalvor-selfplay)
+  if(TARGET ${target})
+    install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endforeach()
+
+if(UNIX AND NOT APPLE)
+  set(kalvor_res ${PROJECT_SOURCE_DIR}/resources)
+
+  if(TARGET kalvor)
+    install(FILES ${kalvor_res}/desktop/${KALVOR_APP_ID}.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+    # kalvor.png is the 256 px image; the smaller ones carry their size.
+    foreach(size 16 32 48 64 128 256)
+      if(size EQUAL 256)
+        set(png ${kalvor_res}/kalvor.png)
+      else()
+        set(png ${kalvor_res}/kalvor-${size}.png)
+      endif()
+      install(FILES ${png} RENAME ${KALVOR_APP_ID}.png
+              DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+    endforeach()
+    install(FILES ${kalvor_res}/kalvor.svg RENAME ${KALVOR_APP_ID}.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+    # The metainfo names a screenshot only where one is published: software
+    # centres fetch it over the web, and an address that answers nothing is
+    # worse than none.
+    set(KALVOR_SCREENSHOTS "")
+    if(KALVOR_SCREENSHOT_URL)
+      if(NOT KALVOR_SCREENSHOT_URL MATCHES "^https://[^/]+/.")
+        message(FATAL_ERROR "KALVOR_SCREENSHOT_URL must be an https address of an image, "
+                            "not '${KALVOR_SCREENSHOT_URL}'")
+      endif()
+      string(CONCAT KALVOR_SCREENSHOTS
+        "  <screenshots>\n"
+        "    <screenshot type=\"default\">\n"
+        "      <caption>A game of computer 1 against computer 2</caption>\n"
+        "      <caption xml:lang=\"nl\">Een partij van computer 1 tegen computer 2</caption>\n"
+        "      <image type=\"source\">${KALVOR_SCREENSHOT_URL}</image>\n"
+        "    </screenshot>\n"
+        "  </screenshots>\n")
+    endif()
+    configure_file(${kalvor_res}/desktop/${KALVOR_APP_ID}.metainfo.xml.in
+                   ${PROJECT_BINARY_DIR}/${KALVOR_APP_ID}.metainfo.xml @ONLY)
+    install(FILES ${PROJECT_BINARY_DIR}/${KALVOR_APP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  endif()
+
+  # Manual pages: section 6 (games) for the game and for its two tools,
+  # which belong to it. Debian keeps manual pages compressed; where gzip is
+  # missing they are installed as they are, which man reads as well.
+  set(kalvor_man ${PROJECT_SOURCE_DIR}/tools/man)
+  set(kalvor_pages)
+  foreach(target kalvor pbrain-kalvor kalvor-selfplay)
+    if(TARGET ${target})
+      list(APPEND kalvor_pages ${target}.6)
+    endif()
+  endforeach()
+  find_program(KALVOR_GZIP gzip)
+  mark_as_advanced(KALVOR_GZIP)
+  set(kalvor_man_files)
+  foreach(page ${kalvor_pages})
+    if(KALVOR_GZIP)
+      # -n leaves name and time out of the header, so that rebuilds give the
+      # same bytes.
+      add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/man/${page}.gz
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
+        COMMAND ${KALVOR_GZIP} -9nc ${kalvor_man}/${page} > ${PROJECT_BINARY_DIR}/man/${page}.gz
+        DEPENDS ${kalvor_man}/${page} VERBATIM)
+      list(APPEND kalvor_man_files ${PROJECT_BINARY_DIR}/man/${page}.gz)
+    else()
+      list(APPEND kalvor_man_files ${kalvor_man}/${page})
+    endif()
+  endforeach()
+  if(KALVOR_GZIP AND kalvor_man_files)
+    add_custom_target(kalvor_man ALL DEPENDS ${kalvor_man_files})
+  endif()
+  install(FILES ${kalvor_man_files} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+  install(FILES ${PROJECT_SOURCE_DIR}/README.md
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/kalvor)
+endif()
+
+# ---------------------------------------------------------------- CPack
+
+set(CPACK_PACKAGE_NAME kalvor)
+set(CPACK_PACKAGE_VENDOR "Kalvor developers")
+set(CPACK_PACKAGE_CONTACT "Kalvor developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "five-in-a-row board game with a Dutch interface")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Kalvor is a desktop five-in-a-row game (5 op een rijtje) on a 19 x 19 board: \
+black and white place stones in turn, and the first to make an unbroken line of five \
+wins. A person plays a person or the computer, or two computers play each other, \
+each with one of five playing styles from reckless to anxious. The interface is \
+Dutch.\n\nThe package also holds pbrain-kalvor, the same computer player for \
+tournament managers that speak the Gomocup protocol, and kalvor-selfplay, which \
+plays seeded computer-against-computer games for comparing styles.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/")
+
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_SECTION games)
+  set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+  # dpkg-shlibdeps (package dpkg-dev) reads the libraries the binaries need
+  # and writes the Depends line with the versions they were built against.
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  # Neither other system is tested; a zip of the install tree is the least
+  # that works everywhere.
+  set(CPACK_GENERATOR ZIP)
+endif()
+
+include(CPack)
