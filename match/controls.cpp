@@ -116,7 +116,7 @@ void TForm1::Scoresnaar0Click() {
 }
 
 void TForm1::InfoClick() {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Een programma van"),
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Over Kalvor"),
                     QStringLiteral("Kalvor " KALVOR_VERSION "\n\n"
                                    "5 op een rijtje op een bord van 19 bij 19.\n"
                                    "De computer rekent niet vooruit: hij speelt het lege punt "
