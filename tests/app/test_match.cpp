@@ -17,6 +17,13 @@ const std::vector<std::pair<int, int>> Twintig = [] {
     return v;
 }();
 
+// A game opened by white after 14 moves: black has four in a column
+// (10, 5..8) with both ends free, white nothing; white's move 15 at (7, 19)
+// lets black complete five with move 16.
+const std::vector<std::pair<int, int>> ZwarteVier = {{1, 1},  {10, 5},  {3, 1},  {10, 6}, {5, 1},
+                                                     {10, 7}, {7, 1},   {10, 8}, {1, 19}, {16, 16},
+                                                     {3, 19}, {16, 12}, {5, 19}, {13, 16}};
+
 QString krant(TForm1* f) {
     return f->Krant->text();
 }
@@ -209,21 +216,7 @@ class MatchTest : public QObject {
         form->Snel->setChecked(true);
         form->StartknopClick();
         form->StartknopClick(); // game 2: white opens, the person
-        bouw(form, WhiteToMove,
-             {{1, 1},
-              {10, 5},
-              {3, 1},
-              {10, 6},
-              {5, 1},
-              {10, 7},
-              {7, 1},
-              {10, 8},
-              {1, 19},
-              {16, 16},
-              {3, 19},
-              {16, 12},
-              {5, 19},
-              {13, 16}});
+        bouw(form, WhiteToMove, ZwarteVier);
         HumanMayMove = true;
         druk(form, 7, 19); // move 15; the computer answers with the five
         QCOMPARE(MoveCount, 16);
@@ -454,21 +447,7 @@ class MatchTest : public QObject {
 
         // The computer has just won with move 16: two come off, and the
         // rebuilt sets refuse the pointer on the remaining stones.
-        bouw(form, WhiteToMove,
-             {{1, 1},
-              {10, 5},
-              {3, 1},
-              {10, 6},
-              {5, 1},
-              {10, 7},
-              {7, 1},
-              {10, 8},
-              {1, 19},
-              {16, 16},
-              {3, 19},
-              {16, 12},
-              {5, 19},
-              {13, 16}});
+        bouw(form, WhiteToMove, ZwarteVier);
         HumanMayMove = true;
         druk(form, 7, 19);
         QCOMPARE(GameState, BlackWon);
