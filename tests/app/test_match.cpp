@@ -230,6 +230,64 @@ class MatchTest : public QObject {
         QVERIFY(!form->handShown());
     }
 
+    void drawByAPersonsMoveAndByTheComputersChoice() {
+        // Two persons fill the board so that every window holds both
+        // colours: (c + 2r) mod 4 in {0, 1} black. The move that kills the
+        // last live window is a draw.
+        modus(form->MM);
+        form->StartknopClick();
+        std::vector<std::pair<int, int>> black, white;
+        for (int r = 1; r <= BoardSize; ++r)
+            for (int c = 1; c <= BoardSize; ++c)
+                ((c + 2 * r) % 4 < 2 ? black : white).push_back({c, r});
+        for (size_t i = 0; gamerunning() && i < black.size(); ++i) {
+            legzet(black[i].first, black[i].second);
+            if (gamerunning() && i < white.size()) legzet(white[i].first, white[i].second);
+        }
+        QCOMPARE(GameState, Draw);
+        const MoveRecord last = MoveList[MoveCount];
+        const int32_t n = MoveCount;
+        // Taken back, and played again by hand.
+        form->ZetterugClick();
+        QCOMPARE(MoveCount, n - 1);
+        QVERIFY(gamerunning());
+        QCOMPARE(toestandsfout(), QString());
+        opname.wis();
+        druk(form, last.column, last.row);
+        QCOMPARE(GameState, Draw);
+        QCOMPARE(MoveCount, n);
+        QCOMPARE(krant(form), QString("Het is remise na %1 zetten.").arg(n));
+        QCOMPARE(BlackWins + WhiteWins, 0);
+        QCOMPARE(opname.namen(), QStringList({"GONG"}));
+        QCOMPARE(form->cursor().shape(), Qt::ArrowCursor);
+        // Pause does nothing in a finished game.
+        form->FormKeyDown(Qt::Key_Pause);
+        QVERIFY(!Paused);
+
+        // The computer finding no point with a positive score declares the
+        // draw without a stone; the clock is restarted all the same.
+        form->Snel->setChecked(true);
+        modus(form->CM);
+        form->StartknopClick(); // game 2: white, the person, opens
+        druk(form, 3, 3);
+        druk(form, 17, 17); // the computer's openings stay near the first stones
+        QCOMPARE(MoveCount, 4);
+        const int32_t moves = MoveCount;
+        Plan = [&] {
+            if (ComputerWaiting == 0) return true;
+            for (int i = 1; i <= 2; ++i)
+                for (int c = 1; c <= BoardSize; ++c)
+                    for (int r = 1; r <= BoardSize; ++r) EvalSet[i].Score[c][r] = 0;
+            form->Klok->stop();
+            return false;
+        };
+        druk(form, 3, 17);              // move 5; the computer's move 6 reads the scores
+        QCOMPARE(MoveCount, moves + 1); // the person's stone, none of the computer
+        QCOMPARE(GameState, Draw);
+        QCOMPARE(krant(form), QString("Het is remise na %1 zetten.").arg(moves + 1));
+        QVERIFY(form->Klok->isActive());
+    }
+
     void statusTextsWithTheirSpaces() {
         QCOMPARE(krant(form), QString("Druk op 'Start partij'"));
         form->Scoresnaar0Click();
@@ -295,6 +353,22 @@ class MatchTest : public QObject {
         QVERIFY(!SoundOn);
         form->KlokTimer();
         QVERIFY(opname.namen().isEmpty());
+    }
+
+    void settingTheWallClockEntersTheMoversTime() {
+        modus(form->MM);
+        form->StartknopClick();
+        Tijd += 2000;
+        Verzet = 3600 * 1000; // an hour forward during black's turn
+        form->KlokTimer();
+        QCOMPARE(form->Tijd1->text(), QString("0:00:01.000")); // the ticks do not see it
+        druk(form, 10, 10);
+        QCOMPARE(form->Tijd1->text(), QString("1:00:02.000"));
+        // A wait counts ticks, not the wall clock.
+        const uint32_t before = Tijd;
+        Verzet += 3600 * 1000;
+        wacht(100);
+        QCOMPARE(Tijd - before, uint32_t(101));
     }
 
     void lossOnTime() {

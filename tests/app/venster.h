@@ -17,6 +17,7 @@
 #include "form.h"
 #include "geometry.h"
 #include "klok.h"
+#include "random.h"
 #include "sound.h"
 #include "spel.h"
 #include "uitstel.h"
@@ -40,9 +41,13 @@ inline uint32_t neptik() {
 inline void nepslaap(uint32_t ms) {
     Tijd += ms;
 }
+// How far the wall clock has been set forward (a manual setting, summer
+// time): it moves Now, not the tick counter.
+inline int64_t Verzet;
+
 // A fixed day, so that clock texts do not depend on the date.
 inline double nepnu() {
-    return 46000.0 + Tijd * OneMillisecond;
+    return 46000.0 + (Tijd + Verzet) * OneMillisecond;
 }
 inline void pomp() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -92,11 +97,17 @@ inline TForm1* maakvenster() {
     QApplication::setQuitOnLastWindowClosed(false);
     auto* form = new TForm1;
     form->FormCreate();
+    // The computer's openings are the same in every run; another seed can
+    // be tried with KALVOR_TEST_SEED.
+    zaai(qEnvironmentVariableIsSet("KALVOR_TEST_SEED")
+             ? uint64_t(qEnvironmentVariableIntValue("KALVOR_TEST_SEED"))
+             : 20261208u);
     form->show();
     QApplication::processEvents();
     form->Klok->setInterval(1000 * 1000 * 1000);
     form->Herstartklok->setInterval(1000 * 1000 * 1000);
     Tijd = 0;
+    Verzet = 0;
     Tikbron = neptik;
     Slaapbron = nepslaap;
     Nubron = nepnu;
