@@ -89,6 +89,12 @@ int32_t uitgesteldaantal() {
     return static_cast<int32_t>(Wachtrij.size());
 }
 
+int32_t uitgesteldaantal(Actie actie, int32_t a) {
+    int32_t n = 0;
+    for (const Uitgesteld& u : Wachtrij) n += u.actie == actie && u.a == a;
+    return n;
+}
+
 void wisuitgesteld() {
     Wachtrij.clear();
 }

@@ -25,8 +25,10 @@ bool bezig();
 // Records an action for later.
 void uitstellen(Actie actie, int32_t a = 0, int32_t b = 0);
 
-// Actions waiting; cleared when the window closes.
+// Actions waiting (all of them, or those of one kind with first argument
+// a); cleared when the window closes.
 int32_t uitgesteldaantal();
+int32_t uitgesteldaantal(Actie actie, int32_t a);
 void wisuitgesteld();
 
 // Marks a commit, a take-back or a style change: while one lives, bezig()

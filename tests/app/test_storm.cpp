@@ -19,6 +19,12 @@ namespace {
 
 constexpr int MaxDepth = 6; // actions inside actions inside ...
 
+// KALVOR_STORM_TRACE prints every action.
+const bool Spoor = qEnvironmentVariableIsSet("KALVOR_STORM_TRACE");
+
+// The About box's closer is acting inside the box.
+bool InSluiter;
+
 struct Storm {
     TForm1* form = nullptr;
     std::mt19937 rng;
@@ -33,7 +39,7 @@ struct Storm {
     bool counted = false;
     int wins = 0; // all wins of the run
     int32_t lastGame = 0, lastState = NoGame;
-    int resetsPending = 0; // switches to two persons held back by an update
+    int mmQueued = 0; // switches to two persons held back by an update
 
     int kans(int n) { return int(rng() % uint32_t(n)); }
 
@@ -52,8 +58,23 @@ struct Storm {
         } else {
             counted = false;
         }
+        if (Spoor && (GamesStarted != lastGame || GameState != lastState))
+            std::fprintf(stderr,
+                         "  look: game %d state %d -> game %d state %d, moves %d, score %d-%d, "
+                         "seen %d-%d, update %d\n",
+                         lastGame, lastState, GamesStarted, GameState, MoveCount, BlackWins,
+                         WhiteWins, blackSeen, whiteSeen, UpdateDepth);
         lastGame = GamesStarted;
         lastState = GameState;
+        // A switch to two persons that an update held back resets the
+        // score when it runs: it has left the queue by the time its reset
+        // refreshes the status line.
+        const int queued = uitgesteldaantal(Actie::Spelers, 1);
+        if (queued < mmQueued) {
+            blackSeen = whiteSeen = 0;
+            counted = false;
+        }
+        mmQueued = queued;
     }
 
     void nul() {
@@ -67,11 +88,6 @@ struct Storm {
         if (!fault.isEmpty()) return;
         QString f = toestandsfout();
         if (f.isEmpty() && !bezig()) {
-            if ((BlackWins != blackSeen || WhiteWins != whiteSeen) && resetsPending > 0 &&
-                BlackWins == 0 && WhiteWins == 0) {
-                resetsPending = 0;
-                nul();
-            }
             if (BlackWins != blackSeen || WhiteWins != whiteSeen)
                 f = QString("score %1-%2, wins seen %3-%4")
                         .arg(BlackWins)
@@ -115,12 +131,12 @@ struct Storm {
             form->Scoresnaar0->click();
         } else if (pick < 47) {
             what = "about";
-            form->Info->click();
+            // The closer cannot close a box opened from its own round.
+            if (!InSluiter && !QApplication::activeModalWidget()) form->Info->click();
         } else if (pick < 56) {
             what = "mode";
             QRadioButton* modes[] = {form->MM, form->CM, form->CC};
             QRadioButton* m = modes[kans(3)];
-            if (m == form->MM && !m->isChecked() && bezig()) ++resetsPending;
             m->click();
         } else if (pick < 66) {
             what = "check box";
@@ -151,11 +167,29 @@ struct Storm {
             if (form->Herstartklok->isActive()) form->HerstartklokTimer();
         }
         --depth;
+        if (Spoor)
+            std::fprintf(
+                stderr,
+                "%d %s ctx %d depth %d: games %d state %d moves %d score %d-%d seen %d-%d\n",
+                actions, what, context, depth, GamesStarted, GameState, MoveCount, BlackWins,
+                WhiteWins, blackSeen, whiteSeen);
         controleer(what);
     }
 };
 
 Storm* Huidig;
+
+class Kijker : public QObject {
+  public:
+    explicit Kijker(Storm& s) : storm(s) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) storm.kijk();
+        return false;
+    }
+
+  private:
+    Storm& storm;
+};
 
 void stormpomp() {
     Storm& s = *Huidig;
@@ -186,7 +220,15 @@ class StormTest : public QObject {
   private slots:
     void storm_data() {
         QTest::addColumn<int>("seed");
-        for (int seed : {1, 2, 3, 4}) QTest::newRow(qPrintable(QString::number(seed))) << seed;
+        // KALVOR_STORM_SEEDS=first-last tries other seeds.
+        int first = 1, last = 4;
+        const QStringList range = qEnvironmentVariable("KALVOR_STORM_SEEDS").split('-');
+        if (range.size() == 2) {
+            first = range[0].toInt();
+            last = range[1].toInt();
+        }
+        for (int seed = first; seed <= last; ++seed)
+            QTest::newRow(qPrintable(QString::number(seed))) << seed;
     }
 
     void storm() {
@@ -202,9 +244,21 @@ class StormTest : public QObject {
         Slaapbron = [](uint32_t ms) { Tijd += 25 * ms; };
         Berichtenpomp = stormpomp;
         Berichtwacht = stormpauze;
+        // Every change of the game state or the score is followed by a
+        // refresh of the status line, which repaints at once: each repaint
+        // is a moment to look, also where events run outside the hook
+        // (the pause loop, the About box, deferred actions).
+        Kijker kijker(s);
+        s.form->Krant->installEventFilter(&kijker);
         QObject::connect(s.form->Scoresnaar0, &QPushButton::clicked, [&s] { s.nul(); });
+        // However MM becomes checked (a click, the space bar on it), its
+        // handler resets the score now or, held back by an update, later.
         QObject::connect(s.form->MM, &QRadioButton::toggled, [&s](bool on) {
-            if (on && !bezig()) s.nul();
+            if (!on) return;
+            if (bezig())
+                s.mmQueued = uitgesteldaantal(Actie::Spelers, 1);
+            else
+                s.nul();
         });
         // The About box: a timer may fire while it is open, then OK.
         QTimer closer;
@@ -212,7 +266,9 @@ class StormTest : public QObject {
         QObject::connect(&closer, &QTimer::timeout, [&s] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) return;
+            InSluiter = true;
             if (s.kans(3) != 0) s.actie(3);
+            InSluiter = false;
             if (QApplication::activeModalWidget() == box) box->accept();
         });
         closer.start();

@@ -46,7 +46,26 @@ QString toestandsfout() {
         if (m.code != b1 && m.code != w1) return QString("move %1 has code %2").arg(n).arg(m.code);
         board[m.column][m.row] = m.code;
     }
-    if (UpdateDepth > 0) return QString(); // the sets are half updated
+    // Inside an update the record is a move ahead of the state and the sets.
+    if (UpdateDepth > 0) return QString();
+    // GameState agrees with the board: a five ends the game with the win of
+    // its colour, a running game has the side to move that its state names,
+    // and before the first game nothing is recorded.
+    const int dirs[4][2] = {{1, 0}, {0, 1}, {1, 1}, {-1, 1}};
+    for (int c = 1; c <= BoardSize; ++c)
+        for (int r = 1; r <= BoardSize; ++r)
+            for (const auto& d : dirs) {
+                const int32_t k = board[c][r];
+                if (k == 0 || !onboard(c + 4 * d[0], r + 4 * d[1])) continue;
+                int same = 1;
+                while (same < 5 && board[c + same * d[0]][r + same * d[1]] == k) ++same;
+                const int32_t won = k == b1 ? BlackWon : WhiteWon;
+                if (same == 5 && GameState != won)
+                    return QString("five at %1,%2 but GameState %3").arg(c).arg(r).arg(GameState);
+            }
+    if (GameState == BlackToMove && SideToMove != b1) return "black to move, SideToMove white";
+    if (GameState == WhiteToMove && SideToMove != w1) return "white to move, SideToMove black";
+    if (GameState == NoGame && MoveCount != 0) return "moves before the first game";
     const bool ended = GameState >= BlackWon;
     for (int c = 1; c <= BoardSize; ++c)
         for (int r = 1; r <= BoardSize; ++r) {
