@@ -44,16 +44,11 @@ void herstartklok() {
     Form1->Klok->start();
 }
 
-void verrekenzwart() {
-    BlackTime = verrekentijd(BlackTime, nu(), TurnStart);
-    BlackClock = BlackTime;
-    if (Form1) toon(Form1->Tijd1, BlackTime);
-}
-
-void verrekenwit() {
-    WhiteTime = verrekentijd(WhiteTime, nu(), TurnStart);
-    WhiteClock = WhiteTime;
-    if (Form1) toon(Form1->Tijd2, WhiteTime);
+void verreken(bool black) {
+    double& time = black ? BlackTime : WhiteTime;
+    time = verrekentijd(time, nu(), TurnStart);
+    (black ? BlackClock : WhiteClock) = time;
+    if (Form1) toon(black ? Form1->Tijd1 : Form1->Tijd2, time);
 }
 
 void TForm1::KlokTimer() {

@@ -30,36 +30,10 @@ void zetmodus(bool mm, bool cm, bool cc) {
     ModeComputerComputer = cc;
 }
 
-// Windows key codes of the key table; the key preview hands over Qt's.
-int toetscode(int key) {
-    switch (key) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Pause:
-        return 19;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_Delete:
-        return 46;
-    case Qt::Key_F1:
-        return 112;
-    default:
-        return 0;
-    }
-}
-
 } // namespace
 
 void TForm1::MMClick() {
-    if (bezig()) {
-        uitstellen(Actie::Spelers, 1);
-        return;
-    }
+    if (houdtegen(Actie::MM)) return;
     noem(Speler1, "Mens");
     noem(Speler2, "Mens");
     Scoresnaar0Click();
@@ -67,10 +41,7 @@ void TForm1::MMClick() {
 }
 
 void TForm1::CMClick() {
-    if (bezig()) {
-        uitstellen(Actie::Spelers, 2);
-        return;
-    }
+    if (houdtegen(Actie::CM)) return;
     noem(Speler1, "Computer 1");
     noem(Speler2, "Mens");
     if (ModeHumanHuman && GameState == BlackToMove) {
@@ -89,10 +60,7 @@ void TForm1::CMClick() {
 }
 
 void TForm1::CCClick() {
-    if (bezig()) {
-        uitstellen(Actie::Spelers, 3);
-        return;
-    }
+    if (houdtegen(Actie::CC)) return;
     noem(Speler1, "Computer 1");
     noem(Speler2, "Computer 2");
     // Both colours now belong to the computers.
@@ -128,10 +96,7 @@ void TForm1::InfoClick() {
 }
 
 void kiesstijl(int set, int style) {
-    if (bezig()) {
-        uitstellen(Actie::Stijl, set, style);
-        return;
-    }
+    if (houdtegen(Actie::Stijl, set, style)) return;
     Vastlegging v;
     zetstijl(set, style);
 }
@@ -178,27 +143,30 @@ void TForm1::FormClose() {
     StapVoorStap->setChecked(true);
 }
 
+// The key table, on the key codes the key preview hands over; the
+// keypad's Enter is Return too.
 void TForm1::FormKeyDown(int key) {
-    switch (toetscode(key)) {
-    case 8:
+    switch (key) {
+    case Qt::Key_Backspace:
         ZetterugClick();
         break;
-    case 13:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
         hervat();
         break;
-    case 19:
+    case Qt::Key_Pause:
         pauzeer();
         break;
-    case 27:
+    case Qt::Key_Escape:
         Replaying = false;
         break;
-    case 32:
+    case Qt::Key_Space:
         staptoets();
         break;
-    case 46:
+    case Qt::Key_Delete:
         Scoresnaar0Click();
         break;
-    case 112:
+    case Qt::Key_F1:
         InfoClick();
         break;
     default:

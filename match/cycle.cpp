@@ -1,10 +1,8 @@
 // The game cycle: starting a game, the person's commit and the computer's
 // move with its hand-over and the chain of computer-against-computer play.
-#include <QCoreApplication>
 
 #include "board.h"
 #include "choice.h"
-#include "events.h"
 #include "flags.h"
 #include "form.h"
 #include "klok.h"
@@ -27,11 +25,6 @@ void telwinst() {
         ++WhiteWins;
 }
 
-void noteer() {
-    ++MoveCount;
-    MoveList[MoveCount] = {TargetCol, TargetRow, SideToMove};
-}
-
 // One computer move, its steps from the entry test to the arming of the
 // restart. Returns whether the chain goes on with the next move. The chain
 // is a loop rather than a nesting of calls: a whole game would otherwise
@@ -52,13 +45,14 @@ bool eenzet() {
     {
         Vastlegging v;
         if (kieszet() && MoveCount < MaxMoves) {
-            noteer();
+            ++MoveCount;
+            MoveList[MoveCount] = {TargetCol, TargetRow, SideToMove};
             verwerkzet(MoveCount);
             telwinst();
-            if (SideToMove == EvalSet[1].BlackCode)
-                verrekenzwart();
-            else if (SideToMove == EvalSet[1].WhiteCode)
-                verrekenwit();
+            // Only a code of the two is settled (the person's commit takes
+            // any other code for white).
+            if (SideToMove == EvalSet[1].BlackCode || SideToMove == EvalSet[1].WhiteCode)
+                verreken(SideToMove == EvalSet[1].BlackCode);
             wisselbeurt();
             f->tekensteen(MoveCount);
         }
@@ -88,10 +82,7 @@ void computerzet() {
 }
 
 void TForm1::StartknopClick() {
-    if (bezig()) {
-        uitstellen(Actie::Start);
-        return;
-    }
+    if (houdtegen(Actie::Start)) return;
     nieuwepartij();
     Startknop->setText("Nieuwe partij");
     // The opening gong does not ask for "Geluid"; only fast
@@ -124,25 +115,17 @@ void TForm1::StartknopClick() {
 }
 
 void TForm1::zetmens() {
-    if (bezig()) {
-        uitstellen(Actie::Klik, TargetCol, TargetRow);
-        return;
-    }
+    if (houdtegen(Actie::Klik, TargetCol, TargetRow)) return;
     if (!gamerunning() || MoveCount >= MaxMoves) return;
     HumanMayMove = false;
     herstartklok();
     // The person's time is settled before the move is recorded: the update
     // does not count towards it.
-    if (SideToMove == EvalSet[1].BlackCode)
-        verrekenzwart();
-    else
-        verrekenwit();
+    verreken(SideToMove == EvalSet[1].BlackCode);
     setCursor(Qt::ArrowCursor);
     {
         Vastlegging v;
-        noteer();
-        verwerkzet(MoveCount);
-        wisselbeurt();
+        legzet(TargetCol, TargetRow); // record, update, pass the turn
         telwinst();
         toonstatus();
         tekensteen(MoveCount);

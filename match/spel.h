@@ -36,10 +36,9 @@ void toonstatus();
 // comes a full second from now.
 void herstartklok();
 
-// Settles the time of the side that has just moved: accumulated := Now +
-// accumulated - TurnStart, shown on its clock.
-void verrekenzwart();
-void verrekenwit();
+// Settles the time of the side that has just moved, black or white:
+// accumulated := Now + accumulated - TurnStart, shown on its clock.
+void verreken(bool black);
 
 // The step key (space bar): in step mode, releases the next computer move.
 void staptoets();

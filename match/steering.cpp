@@ -17,10 +17,7 @@ Spelers spelersnu() {
 }
 
 void TForm1::ZetterugClick() {
-    if (bezig()) {
-        uitstellen(Actie::Zetterug);
-        return;
-    }
+    if (houdtegen(Actie::Zetterug)) return;
     if (MoveCount <= 0) return;
     HumanMayMove = false;
     const int32_t entry = GameState;
@@ -39,8 +36,7 @@ void TForm1::ZetterugClick() {
         if (k == 1) SideToMove = EvalSet[1].BlackCode + EvalSet[1].WhiteCode - SideToMove;
         const int32_t running = SideToMove == EvalSet[1].BlackCode ? BlackToMove : WhiteToMove;
         GameState = running;
-        nieuwepartij();
-        for (int32_t n = 1; n <= MoveCount; ++n) verwerkzet(n);
+        herbouwsets(); // the remaining moves into freshly reset sets
         tekenbord();
         // The win comes off the score, unless a score reset has already
         // taken it: a count never goes below 0.
@@ -87,19 +83,13 @@ void TForm1::ToonPartijClick() {
 void staptoets() {
     TForm1* f = Form1;
     if (!f || !f->StapVoorStap->isChecked()) return;
-    if (bezig()) {
-        uitstellen(Actie::Stap);
-        return;
-    }
+    if (houdtegen(Actie::Stap)) return;
     StepRequested = true;
     if (f->CC->isChecked() && gamerunning()) computerzet();
 }
 
 void TForm1::StapVoorStapClick() {
-    if (bezig()) {
-        uitstellen(Actie::StapVoorStap);
-        return;
-    }
+    if (houdtegen(Actie::StapVoorStap)) return;
     if (!StapVoorStap->isChecked() && CC->isChecked() && gamerunning()) computerzet();
 }
 

@@ -57,10 +57,14 @@ void voeruit(const Uitgesteld& u) {
         TargetRow = u.b;
         if (accepteerklik(true)) f->zetmens();
         break;
-    case Actie::Spelers:
-        if (u.a == 1) f->MMClick();
-        if (u.a == 2) f->CMClick();
-        if (u.a == 3) f->CCClick();
+    case Actie::MM:
+        f->MMClick();
+        break;
+    case Actie::CM:
+        f->CMClick();
+        break;
+    case Actie::CC:
+        f->CCClick();
         break;
     case Actie::Stap:
         staptoets();
@@ -85,13 +89,19 @@ void uitstellen(Actie actie, int32_t a, int32_t b) {
     verzend();
 }
 
+bool houdtegen(Actie actie, int32_t a, int32_t b) {
+    if (!bezig()) return false;
+    uitstellen(actie, a, b);
+    return true;
+}
+
 int32_t uitgesteldaantal() {
     return static_cast<int32_t>(Wachtrij.size());
 }
 
-int32_t uitgesteldaantal(Actie actie, int32_t a) {
+int32_t uitgesteldaantal(Actie actie) {
     int32_t n = 0;
-    for (const Uitgesteld& u : Wachtrij) n += u.actie == actie && u.a == a;
+    for (const Uitgesteld& u : Wachtrij) n += u.actie == actie;
     return n;
 }
 

@@ -13,7 +13,9 @@ enum class Actie : int32_t {
     Start,        // StartknopClick (also the automatic restart)
     Zetterug,     // ZetterugClick
     Klik,         // a press on the board at point (a, b)
-    Spelers,      // a mode handler: a = 1 MM, 2 CM, 3 CC
+    MM,           // MMClick
+    CM,           // CMClick
+    CC,           // CCClick
     Stap,         // the step key
     StapVoorStap, // StapVoorStapClick
     Stijl,        // a style button: set a, style b
@@ -25,10 +27,14 @@ bool bezig();
 // Records an action for later.
 void uitstellen(Actie actie, int32_t a = 0, int32_t b = 0);
 
-// Actions waiting (all of them, or those of one kind with first argument
-// a); cleared when the window closes.
+// The opening test of every such handler: while an update is under way the
+// action is recorded and true returned, and the handler returns at once.
+bool houdtegen(Actie actie, int32_t a = 0, int32_t b = 0);
+
+// Actions waiting (all of them, or those of one kind); cleared when the
+// window closes.
 int32_t uitgesteldaantal();
-int32_t uitgesteldaantal(Actie actie, int32_t a);
+int32_t uitgesteldaantal(Actie actie);
 void wisuitgesteld();
 
 // Marks a commit, a take-back or a style change: while one lives, bezig()

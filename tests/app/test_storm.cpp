@@ -69,7 +69,7 @@ struct Storm {
         // A switch to two persons that an update held back resets the
         // score when it runs: it has left the queue by the time its reset
         // refreshes the status line.
-        const int queued = uitgesteldaantal(Actie::Spelers, 1);
+        const int queued = uitgesteldaantal(Actie::MM);
         if (queued < mmQueued) {
             blackSeen = whiteSeen = 0;
             counted = false;
@@ -256,7 +256,7 @@ class StormTest : public QObject {
         QObject::connect(s.form->MM, &QRadioButton::toggled, [&s](bool on) {
             if (!on) return;
             if (bezig())
-                s.mmQueued = uitgesteldaantal(Actie::Spelers, 1);
+                s.mmQueued = uitgesteldaantal(Actie::MM);
             else
                 s.nul();
         });
