@@ -1,19 +1,29 @@
-# Installs the Debian packages the build and the tests need, when any is
-# missing; quiet when everything is there. Sourced by scripts/run,
-# scripts/test, scripts/check-package and scripts/screenshot. The last line
-# is for the installed files and the package: the two validators, groff for
-# the manual pages, dpkg-shlibdeps (dpkg-dev) for the package's Depends, file
-# with which CPack picks the binaries for it, and xdotool to find and drive
-# the window under Xvfb.
+# Installs the Debian packages the build, the game and the tests need, when
+# any is missing; quiet when everything is there. Sourced by scripts/run,
+# scripts/test, scripts/check-package, scripts/check-fresh and
+# scripts/screenshot.
+#
+# What each group is for:
+# - the build: compiler, CMake, Qt, GoogleTest, Google Benchmark;
+# - the game at run time: the face the window's captions are drawn in (the
+#   condensed DejaVu faces come only with fonts-dejavu-extra; the Debian
+#   package depends on it too, in cmake/Install.cmake);
+# - the window tests under a real X server and the pictures: Xvfb, xauth,
+#   imagemagick, xdotool to find and drive the window, sox for the sounds;
+# - the installed files and the package: the two validators, groff for the
+#   manual pages, dpkg-shlibdeps (dpkg-dev) for the package's Depends, and
+#   file, with which CPack picks the binaries for it.
 kalvor_packages=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libgl-dev
-    xvfb xauth imagemagick sox
-    desktop-file-utils appstream groff-base dpkg-dev file xdotool)
+    fonts-dejavu-extra
+    xvfb xauth imagemagick sox xdotool
+    desktop-file-utils appstream groff-base dpkg-dev file)
 
-kalvor_install_deps() {
+# Installs the named packages that are not installed yet.
+kalvor_install_packages() {
     local missing=()
     local p
-    for p in "${kalvor_packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$p")
     done
@@ -24,4 +34,8 @@ kalvor_install_deps() {
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
         "${missing[@]}" >/dev/null
+}
+
+kalvor_install_deps() {
+    kalvor_install_packages "${kalvor_packages[@]}"
 }
