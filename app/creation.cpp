@@ -1,5 +1,5 @@
-// The creation hook: the start-up steps in their order, and the wiring of
-// every control to its handler.
+// The creation hook: the start-up work in its order, and the wiring of every
+// control to its handler.
 #include <QApplication>
 #include <QDateTime>
 #include <QKeyEvent>
@@ -7,14 +7,14 @@
 #include <QScreen>
 
 #include "board.h"
+#include "clocks.h"
+#include "cycle.h"
 #include "events.h"
-#include "flags.h"
 #include "form.h"
 #include "geometry.h"
-#include "klok.h"
 #include "random.h"
 #include "sound.h"
-#include "spel.h"
+#include "sounds.h"
 
 namespace {
 
@@ -32,12 +32,15 @@ void verwerkberichten() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-// Key preview and the board's pointer: every key reaches FormKeyDown before
-// the focused control, which still receives it; pointer moves and presses
-// on the stones layer go to the hover test and the press.
-class Voorvenster : public QObject {
+// The key preview: every key reaches FormKeyDown before the focused control,
+// which still receives it. Qt hands a key to the focused control first and
+// to the window only when the control leaves it unused, so the window's own
+// keyPressEvent would never see the space bar on a button or an arrow on a
+// radio button; only a filter sees each key before its control does,
+// without taking it away.
+class Toetsvoorrang : public QObject {
   public:
-    explicit Voorvenster(TForm1* f) : QObject(f), form(f) {}
+    explicit Toetsvoorrang(TForm1* f) : QObject(f), form(f) {}
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
@@ -49,13 +52,6 @@ class Voorvenster : public QObject {
             if (!target) target = form;
             if (watched == target && target->window() == form)
                 form->FormKeyDown(static_cast<QKeyEvent*>(e)->key());
-        } else if (watched == form->Bord && e->type() == QEvent::MouseMove) {
-            const auto* m = static_cast<QMouseEvent*>(e);
-            form->BordMouseMove(int(m->position().x()), int(m->position().y()));
-        } else if (watched == form->Bord && e->type() == QEvent::MouseButtonPress) {
-            form->BordMouseDown();
-        } else if (watched == form && e->type() == QEvent::Close) {
-            form->FormClose();
         }
         return false;
     }
@@ -72,70 +68,61 @@ void TForm1::FormCreate() {
         icon.addFile(QStringLiteral(":/kalvor-%1.png").arg(size));
     setWindowIcon(icon);
 
-    // 1: background.
+    // The data of every layer at its first values: no game yet, no wins,
+    // the Normaal codes in both sets, sounds wanted, the mode "Computer 1
+    // tegen Mens", nine hours on each clock.
+    beginengine();
+    beginbeeld();
+    beginwedstrijd();
+
+    // The window's dark-red background, centred on the work area (a small
+    // work area may put it partly off-screen at the top or left).
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(128, 0, 0));
     setPalette(pal);
-    // 2: centred on the work area; a small work area may put the window
-    // partly off-screen at the top or left.
     if (const QScreen* s = screen()) {
         const QRect area = s->availableGeometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
-    // 3: the board height, client height - 30, is taken by the layout (7).
-    // 4: the computer's openings are random.
+    // The computer's openings are random. Qt widgets are always painted
+    // double-buffered, and the clock text format belongs to the clocks.
     zaai(static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()));
-    // 5: nine hours.
-    TimeLimit = 0.375;
-    // 6: Qt widgets are always painted double-buffered.
-    // 7: start-up layout; the stone pictures' transparent colour is their
-    // bottom-left pixel, which the drawing reads from the pictures.
+
+    // The board's layers laid out for the client area, 30 pixels from its
+    // top; the stone pictures' transparent colour is their bottom-left
+    // pixel, which the drawing reads from the pictures.
     const Bordrechthoek b = bordlaag(width(), height());
     Bordhout->setGeometry(b.left, b.top, b.width, b.height);
     Bordlijnen->setGeometry(b.left, b.top, b.width, b.height);
     berekengeometrie(b.width, b.height);
     Bord->setGeometry(b.left, b.top, b.width, b.height);
     Bord2->resize(b.width, b.height);
-    // 8: the panels.
     for (QLabel* p : {Spelers, Speelstijl, Comp1Stijl, Comp2stijl, Statuspaneel, Klok1, Klok2,
                       Standpaneel, Krant, Settingspaneel}) {
         QPalette pp = p->palette();
         pp.setColor(QPalette::Window, QColor(192, 64, 64));
         p->setPalette(pp);
     }
-    // 9: no game yet.
-    GameState = NoGame;
-    GamesStarted = 0;
-    BlackWins = 0;
-    WhiteWins = 0;
-    // 10: "Arial" is rarely installed; fontconfig substitutes a sans-serif.
+    // The scores are measured with the stones layer's font until the first
+    // stone; "Arial" is rarely installed, fontconfig substitutes a sans-serif.
     BordFont.setFamily("Arial");
-    // 11-12.
-    SoundOn = true;
-    zetcodes(1, 6, 5);
-    zetcodes(2, 5, 6);
-    // 13: the clock text format belongs to the clocks.
-    // 14: one tick at start.
+
+    // The sound output, and one tick to say the program is there.
     if (!Uitvoer) Uitvoer = maakapparaatuitvoer();
     speelgeluid("Kloktik");
-    // 15: tooltips without delay, kept up 5000 ms.
+    // Tooltips without delay, kept up 5000 ms.
     if (!dynamic_cast<Stijl*>(QApplication::style())) QApplication::setStyle(new Stijl);
     for (QWidget* w : findChildren<QWidget*>())
         if (!w->toolTip().isEmpty()) w->setToolTipDuration(5000);
-    // 16.
-    StepRequested = false;
-    Replaying = false;
-    ModeHumanHuman = false;
-    ModeComputerHuman = true;
-    ModeComputerComputer = false;
 
     // The engine lets window events through while it works.
     Berichtenpomp = verwerkberichten;
 
-    auto* voor = new Voorvenster(this);
-    qApp->installEventFilter(voor);
-
+    qApp->installEventFilter(new Toetsvoorrang(this));
+    connect(this, &TForm1::wordtgesloten, this, &TForm1::FormClose);
+    connect(Bord, &Beeldlaag::muisbeweegt, this, &TForm1::BordMouseMove);
+    connect(Bord, &Beeldlaag::muisgedrukt, this, &TForm1::BordMouseDown);
     connect(Startknop, &QPushButton::clicked, this, &TForm1::StartknopClick);
     connect(Zetterug, &QPushButton::clicked, this, &TForm1::ZetterugClick);
     connect(ToonPartij, &QPushButton::clicked, this, &TForm1::ToonPartijClick);

@@ -4,18 +4,13 @@
 
 #include "board.h"
 #include "choice.h"
+#include "partij.h"
 #include "random.h"
+#include "reset.h"
 #include "style.h"
 #include "update.h"
 
 namespace {
-
-void nieuw(bool blackOpens) {
-    nieuwepartij();
-    MoveCount = 0;
-    SideToMove = blackOpens ? EvalSet[1].BlackCode : EvalSet[1].WhiteCode;
-    GameState = blackOpens ? BlackToMove : WhiteToMove;
-}
 
 // Plays seeded computer games, counting moves; the state is what a real
 // game leaves, so the update and the choice see realistic positions.
@@ -24,10 +19,10 @@ void BM_FullMove(benchmark::State& state) {
     zetstijl(2, Normaal);
     zaai(1);
     long moves = 0, game = 0;
-    nieuw(true);
+    beginpartij(BlackToMove);
     for (auto _ : state) {
         if (!gamerunning() || !kieszet()) {
-            nieuw(++game % 2 == 0);
+            beginpartij(++game % 2 == 0 ? BlackToMove : WhiteToMove);
             continue;
         }
         legzet(TargetCol, TargetRow);
@@ -42,7 +37,7 @@ void BM_Update(benchmark::State& state) {
     zetstijl(1, Normaal);
     zetstijl(2, Normaal);
     zaai(3);
-    nieuw(true);
+    beginpartij(BlackToMove);
     MoveRecord game[MaxMoves + 1];
     int length = 0;
     while (gamerunning() && kieszet() && length < 60) {
@@ -53,7 +48,7 @@ void BM_Update(benchmark::State& state) {
     for (auto _ : state) {
         if (n > length) {
             state.PauseTiming();
-            nieuw(true);
+            beginpartij(BlackToMove);
             n = 1;
             state.ResumeTiming();
         }
@@ -71,7 +66,7 @@ void BM_Choice(benchmark::State& state) {
     zetstijl(1, Normaal);
     zetstijl(2, Normaal);
     zaai(5);
-    nieuw(true);
+    beginpartij(BlackToMove);
     while (gamerunning() && MoveCount < 30 && kieszet()) {
         legzet(TargetCol, TargetRow);
     }

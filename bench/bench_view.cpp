@@ -7,10 +7,10 @@
 
 #include "board.h"
 #include "drawing.h"
-#include "flags.h"
 #include "form.h"
 #include "geometry.h"
-#include "update.h"
+#include "reset.h"
+#include "sound.h"
 
 namespace {
 

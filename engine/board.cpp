@@ -1,5 +1,10 @@
 #include "board.h"
 
+#include <cstring>
+
+#include "style.h"
+#include "update.h"
+
 MoveRecord MoveList[MaxMoves + 1];
 int32_t MoveCount;
 int32_t SideToMove;
@@ -15,4 +20,18 @@ void zetcodes(int set, int32_t black, int32_t white) {
     s.WhiteCode = white;
     s.BlackFive = black * black * black * black * black;
     s.WhiteFive = white * white * white * white * white;
+}
+
+void beginengine() {
+    std::memset(MoveList, 0, sizeof MoveList);
+    std::memset(EvalSet, 0, sizeof EvalSet);
+    MoveCount = 0;
+    SideToMove = 0;
+    GameState = NoGame;
+    TargetCol = 0;
+    TargetRow = 0;
+    StepRequested = false;
+    UpdateDepth = 0;
+    for (int set = 1; set <= 2; ++set)
+        zetcodes(set, StyleTable[set][Normaal].black, StyleTable[set][Normaal].white);
 }

@@ -86,3 +86,8 @@ inline bool gamerunning() {
 
 // Gives a set its two codes and their fifth powers.
 void zetcodes(int set, int32_t black, int32_t white);
+
+// First values of the engine's data, as at program start: no game, an empty
+// record, both sets empty with the codes of the Normaal styles (set 1 black
+// 6 and white 5, set 2 black 5 and white 6), no step requested.
+void beginengine();

@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "board.h"
-#include "update.h"
+#include "reset.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "board.h"
-#include "update.h"
+#include "partij.h"
 
 const StyleCodes StyleTable[3][6] = {
     {},

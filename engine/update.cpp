@@ -248,28 +248,3 @@ void verwerkzet(int32_t n) {
     }
     --UpdateDepth;
 }
-
-void wisselbeurt() {
-    SideToMove = EvalSet[1].BlackCode + EvalSet[1].WhiteCode - SideToMove;
-    if (GameState == BlackToMove)
-        GameState = WhiteToMove;
-    else if (GameState == WhiteToMove)
-        GameState = BlackToMove;
-}
-
-void legzet(int32_t c, int32_t r) {
-    if (MoveCount >= MaxMoves) return;
-    ++MoveCount;
-    MoveList[MoveCount] = {c, r, SideToMove};
-    verwerkzet(MoveCount);
-    wisselbeurt();
-}
-
-void herbouwsets() {
-    ++UpdateDepth;
-    const int32_t state = GameState;
-    nieuwepartij();
-    for (int32_t n = 1; n <= MoveCount; ++n) verwerkzet(n);
-    GameState = state;
-    --UpdateDepth;
-}

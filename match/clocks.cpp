@@ -1,13 +1,18 @@
-// The two game clocks, the one-second tick and the pause.
+#include "clocks.h"
+
 #include <QCoreApplication>
 
 #include "board.h"
-#include "flags.h"
+#include "cycle.h"
+#include "datetime.h"
 #include "form.h"
-#include "klok.h"
+#include "holdback.h"
+#include "replay.h"
 #include "sound.h"
-#include "spel.h"
-#include "uitstel.h"
+#include "sounds.h"
+#include "statusline.h"
+
+bool Paused;
 
 namespace {
 

@@ -1,18 +1,19 @@
-// The control panel: player modes, check boxes, score reset, About, the
-// styles, closing, and the key table.
+#include "controls.h"
+
 #include <QMessageBox>
 
 #include "board.h"
+#include "clocks.h"
+#include "cycle.h"
 #include "events.h"
-#include "flags.h"
 #include "form.h"
-#include "spel.h"
+#include "holdback.h"
+#include "pointer.h"
+#include "replay.h"
+#include "sound.h"
+#include "statusline.h"
 #include "style.h"
-#include "uitstel.h"
-
-#ifndef KALVOR_VERSION
-#define KALVOR_VERSION "0"
-#endif
+#include "version.h"
 
 namespace {
 

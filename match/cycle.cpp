@@ -1,16 +1,17 @@
-// The game cycle: starting a game, the person's commit and the computer's
-// move with its hand-over and the chain of computer-against-computer play.
+#include "cycle.h"
 
 #include "board.h"
 #include "choice.h"
-#include "flags.h"
+#include "clocks.h"
+#include "datetime.h"
 #include "form.h"
-#include "klok.h"
+#include "holdback.h"
+#include "partij.h"
+#include "pointer.h"
+#include "replay.h"
 #include "sound.h"
-#include "spel.h"
-#include "status.h"
-#include "uitstel.h"
-#include "update.h"
+#include "sounds.h"
+#include "statusline.h"
 
 int32_t GamesStarted;
 int32_t BlackWins, WhiteWins;
@@ -45,15 +46,14 @@ bool eenzet() {
     {
         Vastlegging v;
         if (kieszet() && MoveCount < MaxMoves) {
-            ++MoveCount;
-            MoveList[MoveCount] = {TargetCol, TargetRow, SideToMove};
-            verwerkzet(MoveCount);
+            const int32_t mover = SideToMove;
+            legzet(TargetCol, TargetRow); // record, update, pass the turn
             telwinst();
-            // Only a code of the two is settled (the person's commit takes
-            // any other code for white).
-            if (SideToMove == EvalSet[1].BlackCode || SideToMove == EvalSet[1].WhiteCode)
-                verreken(SideToMove == EvalSet[1].BlackCode);
-            wisselbeurt();
+            // The computer's time includes the update. Only a code of the
+            // two is settled (the person's commit takes any other code for
+            // white).
+            if (mover == EvalSet[1].BlackCode || mover == EvalSet[1].WhiteCode)
+                verreken(mover == EvalSet[1].BlackCode);
             f->tekensteen(MoveCount);
         }
         herstartklok(); // also when the choice declared a draw
@@ -83,25 +83,17 @@ void computerzet() {
 
 void TForm1::StartknopClick() {
     if (houdtegen(Actie::Start)) return;
-    nieuwepartij();
     Startknop->setText("Nieuwe partij");
     // The opening gong does not ask for "Geluid"; only fast
     // computer-against-computer play goes without it.
     if (!(CC->isChecked() && Snel->isChecked())) speelgeluid("Gong");
-    MoveCount = 0;
     BlackTime = WhiteTime = BlackClock = WhiteClock = 0;
     TurnStart = nu();
     Tijd1->setText(QString::fromStdString(kloktekst(BlackTime)));
     Tijd2->setText(QString::fromStdString(kloktekst(WhiteTime)));
     ++GamesStarted;
     herstartklok();
-    if (GamesStarted % 2 != 0) {
-        SideToMove = EvalSet[1].BlackCode;
-        GameState = BlackToMove;
-    } else {
-        SideToMove = EvalSet[1].WhiteCode;
-        GameState = WhiteToMove;
-    }
+    beginpartij(GamesStarted % 2 != 0 ? BlackToMove : WhiteToMove);
     toonstatus();
     tekenbord();
     if ((CM->isChecked() && GameState == BlackToMove) || CC->isChecked()) {
@@ -112,6 +104,12 @@ void TForm1::StartknopClick() {
     } else {
         HumanMayMove = true;
     }
+}
+
+// A press on the board: accepted by the hover test's verdict, it commits
+// the person's move.
+void TForm1::BordMouseDown() {
+    if (accepteerklik(handShown())) zetmens();
 }
 
 void TForm1::zetmens() {
@@ -135,4 +133,37 @@ void TForm1::zetmens() {
         computerzet();
     else if (MM->isChecked())
         HumanMayMove = true;
+}
+
+void staptoets() {
+    TForm1* f = Form1;
+    if (!f || !f->StapVoorStap->isChecked()) return;
+    if (houdtegen(Actie::Stap)) return;
+    StepRequested = true;
+    if (f->CC->isChecked() && gamerunning()) computerzet();
+}
+
+void TForm1::StapVoorStapClick() {
+    if (houdtegen(Actie::StapVoorStap)) return;
+    if (!StapVoorStap->isChecked() && CC->isChecked() && gamerunning()) computerzet();
+}
+
+void TForm1::HerstartklokTimer() {
+    Herstartklok->stop();
+    StartknopClick(); // held back, not lost, when it fires inside an update
+}
+
+void beginwedstrijd() {
+    GamesStarted = 0;
+    BlackWins = WhiteWins = 0;
+    ModeHumanHuman = false;
+    ModeComputerHuman = true;
+    ModeComputerComputer = false;
+    BlackTime = WhiteTime = BlackClock = WhiteClock = TurnStart = 0;
+    SavedBlackTime = SavedWhiteTime = 0;
+    TimeLimit = 0.375; // nine hours
+    Paused = false;
+    Replaying = false;
+    wisuitgesteld();
+    Steengeluid = steengeluid;
 }

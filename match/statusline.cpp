@@ -1,12 +1,37 @@
-// The status line, the score labels and the end-of-game gong.
+#include "statusline.h"
+
 #include <QFontMetrics>
 
 #include "board.h"
-#include "flags.h"
+#include "cycle.h"
+#include "datetime.h"
 #include "form.h"
-#include "klok.h"
 #include "sound.h"
-#include "spel.h"
+#include "sounds.h"
+
+std::string statustekst(int32_t state, int32_t moveCount, double blackClock, double whiteClock,
+                        double timeLimit) {
+    const std::string n = std::to_string(moveCount);
+    const std::string next = std::to_string(moveCount + 1);
+    switch (state) {
+    case NoGame:
+        return "Druk op \"Start Partij\"";
+    case BlackToMove:
+        return "Zet " + next + ".  Zwart is aan zet";
+    case WhiteToMove:
+        return "Zet " + next + ".   Wit is aan zet   ";
+    case BlackWon:
+        return whiteClock > timeLimit ? "Wit verliest op de klok"
+                                      : "Zwart wint in " + n + " zetten.";
+    case WhiteWon:
+        return blackClock > timeLimit ? "Zwart verliest op de klok"
+                                      : "Wit wint in " + n + " zetten.";
+    case Draw:
+        return "Het is remise na " + n + " zetten.";
+    default:
+        return std::string();
+    }
+}
 
 namespace {
 

@@ -8,9 +8,9 @@
 
 #include "board.h"
 #include "choice.h"
+#include "partij.h"
 #include "random.h"
 #include "style.h"
-#include "update.h"
 
 namespace {
 
@@ -40,11 +40,7 @@ void toonhulp() {
 
 // One game from the empty board; the opener is black for odd game numbers.
 void speelpartij(long number) {
-    nieuwepartij();
-    MoveCount = 0;
-    const bool blackOpens = number % 2 == 1;
-    SideToMove = blackOpens ? EvalSet[1].BlackCode : EvalSet[1].WhiteCode;
-    GameState = blackOpens ? BlackToMove : WhiteToMove;
+    beginpartij(number % 2 == 1 ? BlackToMove : WhiteToMove);
     while (gamerunning() && kieszet()) legzet(TargetCol, TargetRow);
 }
 

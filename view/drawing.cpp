@@ -11,7 +11,6 @@
 
 #include "board.h"
 #include "drawing.h"
-#include "flags.h"
 #include "form.h"
 #include "geometry.h"
 #include "sound.h"
@@ -84,7 +83,7 @@ QRect steenvak(const MoveRecord& m) {
 }
 
 // Draws the stone of move n (or clears its point when its code is neither
-// colour's), requesting its sound when asked to.
+// colour's), reporting its sound when asked to.
 void steen(QPainter& p, int32_t n, bool sound) {
     TForm1* f = Form1;
     const MoveRecord& m = MoveList[n];
@@ -92,8 +91,7 @@ void steen(QPainter& p, int32_t n, bool sound) {
     const EvalRecord& s = EvalSet[1];
     if (m.code == s.WhiteCode || m.code == s.BlackCode) {
         const bool white = m.code == s.WhiteCode;
-        if (sound && SoundOn && (GameState < BlackWon || Replaying))
-            speelgeluid(white ? "tik" : "tak");
+        if (sound && Steengeluid) Steengeluid(white);
         if (R <= 0) return;
         const QImage& img = white
                                 ? sprite(WhiteSprite, f->Witmodel->Picture, 2 * R, beeldschaal())

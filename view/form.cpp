@@ -1,7 +1,11 @@
 #include "form.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QResizeEvent>
+
+#include "pointer.h"
+#include "sound.h"
 
 TForm1* Form1;
 
@@ -186,6 +190,14 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     BordFont = QFont("Sans Serif");
 }
 
+void beginbeeld() {
+    SoundOn = true;
+    HumanMayMove = false;
+    ComputerWaiting = 0;
+    Steengeluid = nullptr;
+    laadgeluiden();
+}
+
 TForm1::~TForm1() {
     if (Form1 == this) Form1 = nullptr;
 }
@@ -204,12 +216,11 @@ void TForm1::changeEvent(QEvent* e) {
     if (e->type() == QEvent::WindowStateChange) FormResize();
 }
 
-#include "pointer.h"
+void TForm1::closeEvent(QCloseEvent* e) {
+    emit wordtgesloten();
+    QWidget::closeEvent(e);
+}
 
 void TForm1::BordMouseMove(int x, int y) {
     setCursor(beoordeelpunt(x, y) ? Qt::PointingHandCursor : Qt::ArrowCursor);
-}
-
-void TForm1::BordMouseDown() {
-    if (accepteerklik(handShown())) zetmens();
 }

@@ -1,12 +1,14 @@
 // The main window: every control under its own name, built in code from the
-// window description. The class is declared here, where the board view
-// needs it; its handlers are defined by the layers that own them: the board
-// drawing, the pointer and the size handler here, the match handlers and
-// the style buttons in match/, the creation hook and the wiring of
-// controls, keys, the close event and the board's pointer events to their
-// handlers in app/. The class overrides only what the view itself handles (resizing), so
-// the view never depends on the layers above it. The window keeps no game
-// state; that is all module-level data.
+// window description, and the board drawing. The window is one class whose
+// methods are the handlers of its controls; each handler is defined in the
+// folder that owns its decision: the drawing, the hover test and the size
+// handler here in the view, the game's handlers in match/, the creation hook
+// (which also wires every control to its handler) in app/. The view library
+// defines only its own and never calls the others: what the window reports
+// upward (the pointer on the board, the close request) goes out as a signal
+// that the creation hook connects, and a test that links the view without
+// the layers above it keeps it so. The window keeps no game state; that is
+// all module-level data.
 #pragma once
 
 #include <QCheckBox>
@@ -19,6 +21,7 @@
 #include "layer.h"
 
 class TForm1 : public QWidget {
+    Q_OBJECT
   public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override; // Form1 is cleared first, so nothing reaches a half-destroyed window
@@ -46,7 +49,8 @@ class TForm1 : public QWidget {
     void tekenbord();
     void FormResize(); // the size handler
     void BordMouseMove(int x, int y);
-    void BordMouseDown();
+    // The pointer shape of the window doubles as the last hover verdict.
+    bool handShown() const;
 
     // Style handlers (match/).
     void Roekeloos1Click();
@@ -76,17 +80,25 @@ class TForm1 : public QWidget {
     void HerstartklokTimer();
     void FormClose();
     void FormKeyDown(int key);
+    void BordMouseDown();
     void zetmens(); // the commit of an accepted press on the board
 
     // Creation hook (app/).
     void FormCreate();
 
-    // The pointer shape of the window doubles as the last hover verdict.
-    bool handShown() const;
+  signals:
+    // The window is asked to close (FormClose runs on it).
+    void wordtgesloten();
 
   protected:
     void resizeEvent(QResizeEvent*) override;
     void changeEvent(QEvent*) override;
+    void closeEvent(QCloseEvent*) override;
 };
 
 extern TForm1* Form1;
+
+// First values of the view's data, as at program start: sounds wanted, no
+// press taken, no computer move waiting, stones silent until match control
+// installs its sound rule; and the recordings parsed into their table.
+void beginbeeld();

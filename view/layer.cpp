@@ -1,5 +1,6 @@
 #include "layer.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -78,4 +79,12 @@ void Beeldlaag::paintEvent(QPaintEvent* e) {
     stale = QRegion();
     p.setClipRegion(e->region());
     p.drawImage(QPoint(0, 0), shown);
+}
+
+void Beeldlaag::mouseMoveEvent(QMouseEvent* e) {
+    emit muisbeweegt(int(e->position().x()), int(e->position().y()));
+}
+
+void Beeldlaag::mousePressEvent(QMouseEvent*) {
+    emit muisgedrukt();
 }

@@ -17,6 +17,7 @@
 inline const QRgb KeyColour = qRgb(0, 128, 0);
 
 class Beeldlaag : public QWidget {
+    Q_OBJECT
   public:
     enum Soort { Transparant, Hout, Verborgen };
     Beeldlaag(QWidget* parent, Soort soort);
@@ -26,8 +27,16 @@ class Beeldlaag : public QWidget {
     void vernieuw();                     // the whole picture changed
     void vernieuw(const QRect& logical); // only this part changed
 
+  signals:
+    // The pointer moved over a transparent layer (x, y in layer pixels), or a
+    // mouse button, any of them, went down on it.
+    void muisbeweegt(int x, int y);
+    void muisgedrukt();
+
   protected:
     void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
 
   private:
     void maakzichtbaar(const QRect& logical);

@@ -3,6 +3,9 @@
 #include "board.h"
 #include "geometry.h"
 
+bool HumanMayMove;
+int32_t ComputerWaiting;
+
 namespace {
 
 // Maps one coordinate to a line index; returns whether it lies strictly

@@ -6,11 +6,23 @@
 #include <QMediaDevices>
 #include <memory>
 
-#include "board.h"
-#include "flags.h"
-#include "form.h"
-
 Geluiduitvoer* Uitvoer;
+bool SoundOn;
+void (*Steengeluid)(bool white);
+
+namespace {
+
+// The recordings by their upper-case names; each entry is filled once and
+// then only read.
+struct Klank {
+    const char* name;
+    QAudioFormat format;
+    QByteArray samples; // empty: not available
+};
+Klank Klanken[] = {{"GONG", {}, {}}, {"KLOKTIK", {}, {}}, {"TIK", {}, {}}, {"TAK", {}, {}}};
+bool Geladen;
+
+} // namespace
 
 QByteArray golfdata(const QString& name) {
     // Resource names are case-sensitive; the sounds are stored in lower case.
@@ -23,18 +35,23 @@ QByteArray golfdata(const QString& name) {
     return f.readAll();
 }
 
-void speelgeluid(const char* name) {
-    if (Paused) return;
-    TForm1* f = Form1;
-    if (f && (f->CC->isChecked() || Replaying) && !f->StapVoorStap->isChecked() &&
-        f->Snel->isChecked() && GameState < BlackWon)
-        return;
-    const QString n = QString::fromLatin1(name).toUpper();
-    const QByteArray wav = golfdata(n);
-    QAudioFormat format;
-    QByteArray samples;
-    if (wav.isEmpty() || !leesgolf(wav, format, samples) || !Uitvoer) return;
-    Uitvoer->speel(n, samples, format);
+void laadgeluiden() {
+    if (Geladen) return;
+    Geladen = true;
+    for (Klank& k : Klanken) {
+        const QByteArray wav = golfdata(QString::fromLatin1(k.name));
+        if (wav.isEmpty() || !leesgolf(wav, k.format, k.samples)) k.samples.clear();
+    }
+}
+
+void speelklank(const char* name) {
+    if (!Uitvoer || !name) return;
+    for (const Klank& k : Klanken)
+        if (qstricmp(k.name, name) == 0) {
+            if (!k.samples.isEmpty())
+                Uitvoer->speel(QString::fromLatin1(k.name), k.samples, k.format);
+            return;
+        }
 }
 
 namespace {
@@ -94,9 +111,11 @@ namespace {
 
 class Apparaatuitvoer : public Geluiduitvoer {
   public:
+    explicit Apparaatuitvoer(const QAudioDevice& device) : apparaat(device) {}
+
     void speel(const QString&, const QByteArray& data, const QAudioFormat& format) override {
         // Without an output device every start would print a warning.
-        if (QMediaDevices::audioOutputs().isEmpty()) return;
+        if (apparaat.isNull()) return;
         // The new sound cuts off the old one: its sink is stopped and
         // deleted before the next starts.
         if (sink) sink->stop();
@@ -105,31 +124,40 @@ class Apparaatuitvoer : public Geluiduitvoer {
         samples = data;
         buffer = std::make_unique<QBuffer>(&samples);
         buffer->open(QIODevice::ReadOnly);
-        sink = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), format);
+        sink = std::make_unique<QAudioSink>(apparaat, format);
         sink->start(buffer.get()); // pull mode: returns at once, Qt reads as it plays
     }
 
   private:
+    QAudioDevice apparaat; // null when the machine had no output at start-up
     QByteArray samples;
     std::unique_ptr<QBuffer> buffer;
     std::unique_ptr<QAudioSink> sink;
 };
 
-// The first look at the audio devices connects to the sound server; on a
-// machine without one that connection reports its failure on the console,
-// which is nothing the user needs to hear about: the program is simply
-// silent.
+// Qt's audio layer reports on the console what the player has no use for:
+// the failed connection to a sound server on a machine without one, and the
+// lost stream when the server goes away during a game (the game goes on,
+// silent). The filter stays in place for the whole run, since either can
+// happen at any time.
 QtMessageHandler VorigeMelder;
 void stillemelder(QtMsgType type, const QMessageLogContext& context, const QString& msg) {
-    if (msg.startsWith(QLatin1String("PulseAudioService:"))) return;
+    if (msg.startsWith(QLatin1String("PulseAudioService:")) ||
+        msg.startsWith(QLatin1String("Stream error:")))
+        return;
     if (VorigeMelder) VorigeMelder(type, context, msg);
 }
 
 } // namespace
 
 Geluiduitvoer* maakapparaatuitvoer() {
-    VorigeMelder = qInstallMessageHandler(stillemelder);
-    QMediaDevices::audioOutputs();
-    qInstallMessageHandler(VorigeMelder);
-    return new Apparaatuitvoer;
+    static bool filter = false;
+    if (!filter) {
+        VorigeMelder = qInstallMessageHandler(stillemelder);
+        filter = true;
+    }
+    const QAudioDevice device = QMediaDevices::audioOutputs().isEmpty()
+                                    ? QAudioDevice()
+                                    : QMediaDevices::defaultAudioOutput();
+    return new Apparaatuitvoer(device);
 }

@@ -1,8 +1,10 @@
-// Sound requests and their playback. speelgeluid applies the mute rules,
-// finds the named wave resource and hands its samples to the output, which
-// plays them from memory without waiting; a new sound cuts off the one
-// still playing. Playback goes through a replaceable output, so tests can
-// record what was requested.
+// The program's four recordings and their playing by name. The wave
+// resources are parsed once, at start-up, into a fixed table; playing a sound
+// then only hands its samples, in place in the program's resources, to the
+// output, which plays them without waiting, a new sound cutting off the one
+// still playing. Whether a sound may be heard at all is match control's
+// decision; the view only plays what it is asked to. Playback goes through a
+// replaceable output, so tests can record what was played.
 #pragma once
 
 #include <QAudioFormat>
@@ -22,11 +24,28 @@ class Geluiduitvoer {
 // recorder. Null: nothing is played.
 extern Geluiduitvoer* Uitvoer;
 
-// The audio device output (QAudioSink in pull mode); silent, and quiet,
-// when the machine has no audio output.
+// The audio device output (QAudioSink in pull mode) on the device that is
+// the default at this moment; silent, and quiet, when the machine has no
+// audio output. Qt's audio messages are kept off standard error from now
+// on: a sound server that fails or dies does not concern the player.
 Geluiduitvoer* maakapparaatuitvoer();
 
-void speelgeluid(const char* name);
+// Sounds wanted ("Geluid"): true at start; the full redraw sets it from
+// the check box.
+extern bool SoundOn;
+
+// Parses GONG, KLOKTIK, TIK and TAK into the table; a recording that is
+// missing or damaged stays out of it. Only the first call does the work.
+void laadgeluiden();
+
+// Plays the recording of that name, given in any case, at once; nothing
+// when it is not in the table or there is no output.
+void speelklank(const char* name);
+
+// Where the drawing reports a stone placed with its sound (white: "tik",
+// black: "tak"); match control installs the routine that decides whether
+// it is heard. Null: stones are silent.
+extern void (*Steengeluid)(bool white);
 
 // The whole wave file of a resource named in any case, in place in the
 // resources; empty when there is none.

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "venster.h"
+#include "version.h"
 
 using namespace venster;
 

@@ -6,13 +6,17 @@
 #include <QTest>
 
 #include "board.h"
+#include "clocks.h"
 #include "drawing.h"
-#include "flags.h"
 #include "form.h"
 #include "geometry.h"
+#include "partij.h"
 #include "pointer.h"
+#include "replay.h"
+#include "reset.h"
 #include "sound.h"
-#include "update.h"
+#include "sounds.h"
+#include "statusline.h"
 
 namespace {
 

@@ -12,15 +12,23 @@
 #include <vector>
 
 #include "board.h"
+#include "clocks.h"
+#include "controls.h"
+#include "cycle.h"
+#include "datetime.h"
 #include "events.h"
-#include "flags.h"
 #include "form.h"
 #include "geometry.h"
-#include "klok.h"
+#include "holdback.h"
+#include "partij.h"
+#include "pointer.h"
 #include "random.h"
+#include "replay.h"
+#include "reset.h"
 #include "sound.h"
-#include "spel.h"
-#include "uitstel.h"
+#include "sounds.h"
+#include "statusline.h"
+#include "takeback.h"
 #include "update.h"
 
 namespace venster {
@@ -82,18 +90,9 @@ inline Opname opname;
 
 // A fresh window as the program creates it, on the test's clock.
 inline TForm1* maakvenster() {
-    // The state of a program that has just started.
+    // The state of a program that has just started: the creation hook
+    // gives every layer's data its first values.
     Uitvoer = &opname;
-    MoveCount = 0;
-    SideToMove = 0;
-    EvalSet[1] = EvalRecord{};
-    EvalSet[2] = EvalRecord{};
-    StepRequested = false;
-    HumanMayMove = false;
-    Paused = false;
-    Replaying = false;
-    ComputerWaiting = 0;
-    wisuitgesteld();
     QApplication::setQuitOnLastWindowClosed(false);
     auto* form = new TForm1;
     form->FormCreate();
@@ -136,10 +135,7 @@ inline void druk(TForm1* form, int c, int r) {
 // A game record laid out directly: `opener` is 1 (black) or 2 (white), the
 // moves alternate from it. The sets follow, the board is redrawn.
 inline void bouw(TForm1* form, int32_t opener, const std::vector<std::pair<int, int>>& moves) {
-    nieuwepartij();
-    MoveCount = 0;
-    GameState = opener;
-    SideToMove = opener == BlackToMove ? EvalSet[1].BlackCode : EvalSet[1].WhiteCode;
+    beginpartij(opener);
     for (const auto& [c, r] : moves) legzet(c, r);
     form->tekenbord();
     toonstatus();

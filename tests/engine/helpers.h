@@ -7,7 +7,9 @@
 #include "board.h"
 #include "choice.h"
 #include "events.h"
+#include "partij.h"
 #include "random.h"
+#include "reset.h"
 #include "style.h"
 #include "update.h"
 
@@ -20,13 +22,8 @@ inline void nieuwspel(bool blackOpens = true) {
     herstelbronnen();
     Berichtenpomp = telbericht;
     Dispatches = 0;
-    zetcodes(1, 6, 5);
-    zetcodes(2, 5, 6);
-    nieuwepartij();
-    MoveCount = 0;
-    StepRequested = false;
-    SideToMove = blackOpens ? EvalSet[1].BlackCode : EvalSet[1].WhiteCode;
-    GameState = blackOpens ? BlackToMove : WhiteToMove;
+    beginengine();
+    beginpartij(blackOpens ? BlackToMove : WhiteToMove);
 }
 
 inline void speel(int c, int r) {
@@ -40,7 +37,9 @@ inline void leg(int c, int r, bool black) {
     verwerkzet(MoveCount);
 }
 
-inline bool computerzet() {
+// The computer's choice for the side to move, played at once: the engine's
+// part of a computer move, without the think delay.
+inline bool kiesenspeel() {
     if (!kieszet()) return false;
     speel(TargetCol, TargetRow);
     return true;

@@ -46,7 +46,7 @@ TEST(Equivalence, IncrementalStateEqualsTheLiteralUpdateAfterEveryMove) {
                     r = 1 + rng() % 19;
                 } while (EvalSet[1].Occupancy[c][r] != 0);
                 speel(c, r);
-            } else if (!computerzet()) {
+            } else if (!kiesenspeel()) {
                 break;
             }
             ++moves;
@@ -104,7 +104,7 @@ TEST(StyleChange, MidGameTranslatesTheRecordAndRebuildsBothSets) {
         nieuwspel(game % 2 == 1);
         zaai(1000 + game);
         while (gamerunning() && MoveCount < 40) {
-            if (!computerzet()) break;
+            if (!kiesenspeel()) break;
             if (rng() % 5 == 0) {
                 const int set = 1 + rng() % 2, style = 1 + rng() % 5;
                 const bool blackToMove = SideToMove == EvalSet[1].BlackCode;
@@ -194,7 +194,7 @@ uint64_t handtekening() {
 TEST(Signature, ASeededComputerGameHasAFixedMoveList) {
     nieuwspel();
     zaai(12345);
-    while (gamerunning() && computerzet()) {}
+    while (gamerunning() && kiesenspeel()) {}
     // Changing the evaluation, the choice or the generator changes these.
     EXPECT_EQ(MoveCount, 44);
     EXPECT_EQ(GameState, WhiteWon);
@@ -206,7 +206,7 @@ TEST(Signature, TheSameSeedGivesTheSameGame) {
     for (int run = 0; run < 2; ++run) {
         nieuwspel();
         zaai(777);
-        while (gamerunning() && computerzet()) {}
+        while (gamerunning() && kiesenspeel()) {}
         if (run == 0)
             first = handtekening();
         else

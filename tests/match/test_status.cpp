@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "board.h"
-#include "status.h"
+#include "statusline.h"
+#include "takeback.h"
 
 namespace {
 
@@ -29,26 +30,26 @@ TEST(Statustekst, ALossOnTimeDependsOnTheLosersDisplayedClock) {
 }
 
 TEST(Terugname, TwoPersonsTakeBackOneMove) {
-    EXPECT_EQ(terugneemaantal(Spelers::MensMens, 7, BlackToMove, false), 1);
-    EXPECT_EQ(terugneemaantal(Spelers::MensMens, 7, BlackWon, false), 1);
+    EXPECT_EQ(terugneemaantal(Modus::MensMens, 7, BlackToMove, false), 1);
+    EXPECT_EQ(terugneemaantal(Modus::MensMens, 7, BlackWon, false), 1);
 }
 
 TEST(Terugname, AgainstTheComputerThePersonMovesAgain) {
     // The person, white, to move after 12 moves: two moves go.
-    EXPECT_EQ(terugneemaantal(Spelers::ComputerMens, 12, WhiteToMove, false), 2);
+    EXPECT_EQ(terugneemaantal(Modus::ComputerMens, 12, WhiteToMove, false), 2);
     // The person has just won with move 15: only that move goes.
-    EXPECT_EQ(terugneemaantal(Spelers::ComputerMens, 15, WhiteWon, true), 1);
+    EXPECT_EQ(terugneemaantal(Modus::ComputerMens, 15, WhiteWon, true), 1);
     // The computer has just won with move 16: its move and the person's.
-    EXPECT_EQ(terugneemaantal(Spelers::ComputerMens, 16, BlackWon, false), 2);
+    EXPECT_EQ(terugneemaantal(Modus::ComputerMens, 16, BlackWon, false), 2);
     // Only the computer's opening stone: nothing.
-    EXPECT_EQ(terugneemaantal(Spelers::ComputerMens, 1, WhiteToMove, false), 0);
+    EXPECT_EQ(terugneemaantal(Modus::ComputerMens, 1, WhiteToMove, false), 0);
     // A draw: back to the person's turn whichever stone ended it.
-    EXPECT_EQ(terugneemaantal(Spelers::ComputerMens, 200, Draw, true), 1);
-    EXPECT_EQ(terugneemaantal(Spelers::ComputerMens, 201, Draw, false), 2);
+    EXPECT_EQ(terugneemaantal(Modus::ComputerMens, 200, Draw, true), 1);
+    EXPECT_EQ(terugneemaantal(Modus::ComputerMens, 201, Draw, false), 2);
 }
 
 TEST(Terugname, BetweenComputersNothingIsRemoved) {
-    EXPECT_EQ(terugneemaantal(Spelers::ComputerComputer, 30, BlackWon, false), 0);
+    EXPECT_EQ(terugneemaantal(Modus::ComputerComputer, 30, BlackWon, false), 0);
 }
 
 } // namespace

@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "board.h"
+#include "partij.h"
 #include "protocol.h"
-#include "update.h"
 
 struct Sessie {
     Protocolstaat staat;

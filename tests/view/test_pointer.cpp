@@ -3,6 +3,7 @@
 
 #include "board.h"
 #include "geometry.h"
+#include "partij.h"
 #include "pointer.h"
 #include "update.h"
 
@@ -11,12 +12,8 @@ namespace {
 void spel(int clientHeight) {
     const Bordrechthoek b = bordlaag(2000, clientHeight);
     berekengeometrie(b.width, b.height);
-    zetcodes(1, 6, 5);
-    zetcodes(2, 5, 6);
-    nieuwepartij();
-    MoveCount = 0;
-    SideToMove = EvalSet[1].BlackCode;
-    GameState = BlackToMove;
+    beginengine();
+    beginpartij(BlackToMove);
     HumanMayMove = true;
 }
 

@@ -3,12 +3,9 @@
 #include <cstring>
 
 #include "choice.h"
+#include "partij.h"
 #include "style.h"
-#include "update.h"
-
-#ifndef KALVOR_VERSION
-#define KALVOR_VERSION "0.0.0"
-#endif
+#include "version.h"
 
 namespace {
 
@@ -146,20 +143,15 @@ void passtijltoe(const Protocolstaat& p) {
 }
 
 void geenpartij(Protocolstaat& p) {
-    GameState = NoGame;
-    MoveCount = 0;
-    SideToMove = EvalSet[1].BlackCode;
     p.eigenkleur = 0;
-    nieuwepartij();
+    beginpartij(NoGame);
 }
 
 // An empty board with the colours now known; black opens.
-void beginpartij(Protocolstaat& p, int kleur) {
-    geenpartij(p);
+void speelals(Protocolstaat& p, int kleur) {
     p.eigenkleur = kleur;
     passtijltoe(p);
-    SideToMove = EvalSet[1].BlackCode;
-    GameState = BlackToMove;
+    beginpartij(BlackToMove);
 }
 
 // The adapter's own move, by the computer's rules, played and answered.
@@ -189,7 +181,7 @@ void doestart(Protocolstaat& p, std::string_view rest, bool rechthoek, std::stri
 void doebegin(Protocolstaat& p, std::string_view rest, std::string& uit) {
     if (!rest.empty()) return fout(uit, "BEGIN takes no arguments");
     if (MoveCount != 0) return fout(uit, "BEGIN is only possible on an empty board");
-    beginpartij(p, BlackToMove);
+    speelals(p, BlackToMove);
     antwoordzet(uit);
 }
 
@@ -202,7 +194,7 @@ void doeturn(Protocolstaat& p, std::string_view rest, std::string& uit) {
         if (bezet(c, r)) return fout(uit, "point is occupied");
     } else {
         // The opponent opens the game, so it plays black.
-        beginpartij(p, WhiteToMove);
+        speelals(p, WhiteToMove);
     }
     legzet(c, r);
     antwoordzet(uit);
@@ -214,12 +206,7 @@ void doetakeback(std::string_view rest, std::string& uit) {
     if (MoveCount == 0) return fout(uit, "there is no move to take back");
     if (MoveList[MoveCount].column != c || MoveList[MoveCount].row != r)
         return fout(uit, "only the last move can be taken back");
-    SideToMove = MoveList[MoveCount].code;
-    --MoveCount;
-    // The rebuild enters moves only in a running game.
-    GameState = SideToMove == EvalSet[1].BlackCode ? BlackToMove : WhiteToMove;
-    herbouwsets();
-    if (EvalSet[1].LiveWindows == 0) GameState = Draw;
+    neemterug(1);
     schrijf(uit, "OK");
 }
 
@@ -268,23 +255,6 @@ void bordregel(Protocolstaat& p, std::string_view regel) {
     b = {static_cast<int8_t>(c), static_cast<int8_t>(r)};
 }
 
-bool bordheeftvijf(const Protocolstaat& p) {
-    constexpr int Richting[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
-    for (int c = 1; c <= BoardSize; ++c)
-        for (int r = 1; r <= BoardSize; ++r) {
-            const int v = p.bordveld[c][r];
-            if (v == 0) continue;
-            for (const auto& d : Richting) {
-                int n = 1;
-                while (n < 5 && onboard(c + n * d[0], r + n * d[1]) &&
-                       p.bordveld[c + n * d[0]][r + n * d[1]] == v)
-                    ++n;
-                if (n == 5) return true;
-            }
-        }
-    return false;
-}
-
 void eindbord(Protocolstaat& p, std::string& uit) {
     p.inbord = false;
     if (!p.gestart) return fout(uit, "not started, send START first");
@@ -296,9 +266,14 @@ void eindbord(Protocolstaat& p, std::string& uit) {
         kleur = WhiteToMove;
     else
         return fout(uit, "BOARD stone counts fit no game with the adapter to move");
-    if (bordheeftvijf(p)) return fout(uit, "BOARD already holds five in a row");
 
-    beginpartij(p, kleur);
+    // The stones are played as a game would play them, and the engine's own
+    // update finds a five among them; a refused board leaves the game as it
+    // was, the codes of the styles included.
+    static Partijkopie voor;
+    bewaarpartij(voor);
+    const int kleurvoor = p.eigenkleur;
+    speelals(p, kleur);
     // Black and white alternate in the order given, so that the opening
     // rules see the first two moves of the game.
     const Bordpunt* zwart = kleur == BlackToMove ? p.eigen : p.tegen;
@@ -307,6 +282,11 @@ void eindbord(Protocolstaat& p, std::string& uit) {
     for (int i = 0; i < aantal; ++i) {
         const Bordpunt& b = i % 2 == 0 ? zwart[i / 2] : wit[i / 2];
         legzet(b.column, b.row);
+    }
+    if (GameState == BlackWon || GameState == WhiteWon) {
+        herstelpartij(voor);
+        p.eigenkleur = kleurvoor;
+        return fout(uit, "BOARD already holds five in a row");
     }
     antwoordzet(uit);
 }

@@ -1,12 +1,13 @@
-#include "uitstel.h"
+#include "holdback.h"
 
 #include <QCoreApplication>
 #include <deque>
 
 #include "board.h"
+#include "controls.h"
+#include "cycle.h"
 #include "form.h"
 #include "pointer.h"
-#include "spel.h"
 #include "update.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "klok.h"
+#include "datetime.h"
 
 namespace {
 

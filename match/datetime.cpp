@@ -1,4 +1,4 @@
-#include "klok.h"
+#include "datetime.h"
 
 #include <QDateTime>
 #include <cmath>

@@ -1,7 +1,0 @@
-#include "flags.h"
-
-bool HumanMayMove;
-bool SoundOn;
-bool Replaying;
-bool Paused;
-int32_t ComputerWaiting;
