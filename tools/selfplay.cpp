@@ -11,6 +11,7 @@
 #include "partij.h"
 #include "random.h"
 #include "style.h"
+#include "version.h"
 
 namespace {
 
@@ -34,7 +35,9 @@ void toonhulp() {
                "  --seed S       seed of the random generator (default 1)\n"
                "  --black STYLE  style of computer 1, black (default normaal)\n"
                "  --white STYLE  style of computer 2, white (default normaal)\n"
-               "  -h, --help     print this text and exit\n",
+               "  -h, --help     print this text and exit\n"
+               "\n"
+               "kalvor-selfplay " KALVOR_VERSION "\n",
                stdout);
 }
 

@@ -142,9 +142,10 @@ class Apparaatuitvoer : public Geluiduitvoer {
 // happen at any time.
 QtMessageHandler VorigeMelder;
 void stillemelder(QtMsgType type, const QMessageLogContext& context, const QString& msg) {
-    if (msg.startsWith(QLatin1String("PulseAudioService:")) ||
-        msg.startsWith(QLatin1String("Stream error:")))
-        return;
+    // Some of them arrive quoted, as Qt's debug stream writes a string.
+    QStringView text(msg);
+    if (text.startsWith(u'"')) text = text.mid(1);
+    if (text.startsWith(u"PulseAudioService:") || text.startsWith(u"Stream error:")) return;
     if (VorigeMelder) VorigeMelder(type, context, msg);
 }
 

@@ -14,6 +14,7 @@
 
 #include "protocol.h"
 #include "random.h"
+#include "version.h"
 
 namespace {
 
@@ -30,7 +31,9 @@ void toonhulp() {
                "normaal | behoedzaam | angstig picks the style; other INFO keys are ignored.\n"
                "The session ends on END or at the end of the input.\n"
                "\n"
-               "  -h, --help  print this text and exit\n",
+               "  -h, --help  print this text and exit\n"
+               "\n"
+               "pbrain-kalvor " KALVOR_VERSION "\n",
                stdout);
 }
 
