@@ -1,6 +1,7 @@
 #include "board.h"
 
-MoveRecord MoveList[MaxMoves + 1];
+int32_t Bordgrootte = BoardSize;
+MoveRecord MoveList[MaxBoardMoves + 1];
 int32_t MoveCount;
 int32_t SideToMove;
 int32_t GameState;
