@@ -14,7 +14,7 @@ namespace {
 
 // Plays seeded computer games, counting moves; the state is what a real
 // game leaves, so the update and the choice see realistic positions.
-void BM_FullMove(benchmark::State& state) {
+void speelzetten(benchmark::State& state) {
     zetstijl(1, Normaal);
     zetstijl(2, Normaal);
     zaai(1);
@@ -30,7 +30,19 @@ void BM_FullMove(benchmark::State& state) {
     }
     state.counters["moves"] = static_cast<double>(moves);
 }
+
+void BM_FullMove(benchmark::State& state) {
+    speelzetten(state);
+}
 BENCHMARK(BM_FullMove);
+
+// The same on the tournament boards of 15 and 20 lines.
+void BM_FullMoveOnBoard(benchmark::State& state) {
+    zetbordgrootte(static_cast<int32_t>(state.range(0)));
+    speelzetten(state);
+    zetbordgrootte(BoardSize);
+}
+BENCHMARK(BM_FullMoveOnBoard)->Arg(15)->Arg(20);
 
 // A recorded game of 60 moves is applied again and again: the update alone.
 void BM_Update(benchmark::State& state) {

@@ -5,7 +5,8 @@
 #include "style.h"
 #include "update.h"
 
-MoveRecord MoveList[MaxMoves + 1];
+int32_t Bordgrootte = BoardSize;
+MoveRecord MoveList[MaxBoardMoves + 1];
 int32_t MoveCount;
 int32_t SideToMove;
 int32_t GameState;
@@ -23,6 +24,7 @@ void zetcodes(int set, int32_t black, int32_t white) {
 }
 
 void beginengine() {
+    if (Bordgrootte != BoardSize) zetbordgrootte(BoardSize);
     std::memset(MoveList, 0, sizeof MoveList);
     std::memset(EvalSet, 0, sizeof EvalSet);
     MoveCount = 0;

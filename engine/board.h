@@ -1,10 +1,21 @@
 // Board, game record and the two evaluation sets.
 //
+// Board size: the engine plays a square board of Bordgrootte lines, any size
+// from MinBoardSize to MaxBoardSize, chosen at run time with zetbordgrootte.
+// The game in the window always plays BoardSize = 19, the default; the other
+// sizes serve the tournament boards of 15 and 20.
+//
 // Indexing: every array follows the board. Points are [column][row] with both
-// 1..19 (column 1 the left edge, row 1 the top edge); window tables are indexed
-// by their centre, whose index along the window's direction runs 3..17; moves
-// are 1..361. Arrays are sized bound + 1 and index 0 is never used, so no code
-// anywhere translates between 0-based and 1-based numbering.
+// 1..N for N = Bordgrootte (column 1 the left edge, row 1 the top edge); window
+// tables are indexed by their centre, whose index along the window's direction
+// runs 3..N-2; moves are 1..N*N. Arrays are sized for the largest board,
+// bound + 1, and index 0 is never used, so no code anywhere translates between
+// 0-based and 1-based numbering, and every stride is the same constant on
+// every board. Of the engine's own tables only the empty-board template of
+// the reset and the per-point line table of the update depend on N;
+// zetbordgrootte rebuilds both.
+// Entries beyond N are 0 and stay 0: the scan for the best point reads the
+// score grid as one flat run and relies on it.
 //
 // Colour codes: a stone is held as a small positive code that is at the same
 // time its factor in the evaluation; 0 is an empty point. Each evaluation set
@@ -16,8 +27,10 @@
 //
 // Score: for an empty point, the sum of the products of all windows through it;
 // 0 for an occupied point. On an empty board every product is 1, so the score
-// table is the number of windows through each point (3 at a corner, 20 in the
-// middle, 5,100 in all: five points for each of the 1,020 windows).
+// table is the number of windows through each point: 3 at a corner, 20 in the
+// middle, five points for each window in all. The board of N lines has
+// 2N(N-4) + 2(N-4)^2 windows: 1,020 on 19 (5,100 in the table), 572 on 15 and
+// 1,152 on 20.
 //
 // The game record and SideToMove are written in set 1's codes. Set 2 holds the
 // same stones translated into its own codes.
@@ -25,11 +38,14 @@
 
 #include <cstdint>
 
-constexpr int BoardSize = 19;  // columns and rows 1..19
-constexpr int FirstCentre = 3; // window centres 3..17 along a window's line
-constexpr int LastCentre = 17;
-constexpr int MaxMoves = BoardSize * BoardSize; // moves 1..361
-constexpr int WindowCount = 1020;
+constexpr int BoardSize = 19;    // the game's board, and the default Bordgrootte
+constexpr int MinBoardSize = 15; // the sizes zetbordgrootte accepts
+constexpr int MaxBoardSize = 20; // the largest, for which every array is sized
+constexpr int FirstCentre = 3;   // window centres 3..N-2 along a window's line
+constexpr int MaxCentre = MaxBoardSize - 2;
+constexpr int MaxMoves = BoardSize * BoardSize;            // moves 1..361 of the game
+constexpr int MaxBoardMoves = MaxBoardSize * MaxBoardSize; // room in MoveList
+constexpr int WindowCount = 1020;                          // windows of the game's board
 
 // GameState codes; 3 and above mean the game is over.
 constexpr int32_t NoGame = 0;
@@ -46,12 +62,12 @@ struct MoveRecord {
 };
 
 struct EvalRecord {
-    int32_t Occupancy[BoardSize + 1][BoardSize + 1];
-    int32_t HorizontalWindows[LastCentre + 1][BoardSize + 1];    // (c-2..c+2, r)
-    int32_t VerticalWindows[BoardSize + 1][LastCentre + 1];      // (c, r-2..r+2)
-    int32_t DiagonalWindows[LastCentre + 1][LastCentre + 1];     // (c+e, r+e)
-    int32_t AntiDiagonalWindows[LastCentre + 1][LastCentre + 1]; // (c-e, r+e)
-    int32_t Score[BoardSize + 1][BoardSize + 1];
+    int32_t Occupancy[MaxBoardSize + 1][MaxBoardSize + 1];
+    int32_t HorizontalWindows[MaxCentre + 1][MaxBoardSize + 1]; // (c-2..c+2, r)
+    int32_t VerticalWindows[MaxBoardSize + 1][MaxCentre + 1];   // (c, r-2..r+2)
+    int32_t DiagonalWindows[MaxCentre + 1][MaxCentre + 1];      // (c+e, r+e)
+    int32_t AntiDiagonalWindows[MaxCentre + 1][MaxCentre + 1];  // (c-e, r+e)
+    int32_t Score[MaxBoardSize + 1][MaxBoardSize + 1];
     int32_t BlackCode;
     int32_t WhiteCode;
     int32_t BlackFive; // BlackCode^5
@@ -59,11 +75,15 @@ struct EvalRecord {
     // Number of windows whose product is not 0. An empty point scores above 0
     // exactly when a live window runs through it, so the board is dead (a
     // draw) exactly when this reaches 0; keeping the count saves a pass over
-    // all 361 scores after every move.
+    // all the scores after every move.
     int32_t LiveWindows;
 };
 
-extern MoveRecord MoveList[MaxMoves + 1];
+// Lines of the board being played, MinBoardSize..MaxBoardSize; BoardSize
+// until zetbordgrootte chooses another.
+extern int32_t Bordgrootte;
+
+extern MoveRecord MoveList[MaxBoardMoves + 1];
 extern int32_t MoveCount;  // MoveList[1..MoveCount] is the game so far
 extern int32_t SideToMove; // code (set 1) of the side whose turn it is
 extern int32_t GameState;
@@ -77,8 +97,11 @@ extern int32_t TargetRow;
 // is skipped.
 extern bool StepRequested;
 
+// In unsigned arithmetic c - 1 < N holds exactly for c in 1..N: one
+// comparison per coordinate on the update's path.
 inline bool onboard(int c, int r) {
-    return c >= 1 && c <= BoardSize && r >= 1 && r <= BoardSize;
+    const unsigned n = static_cast<unsigned>(Bordgrootte);
+    return static_cast<unsigned>(c) - 1u < n && static_cast<unsigned>(r) - 1u < n;
 }
 inline bool gamerunning() {
     return GameState == BlackToMove || GameState == WhiteToMove;
@@ -87,7 +110,15 @@ inline bool gamerunning() {
 // Gives a set its two codes and their fifth powers.
 void zetcodes(int set, int32_t black, int32_t white);
 
-// First values of the engine's data, as at program start: no game, an empty
-// record, both sets empty with the codes of the Normaal styles (set 1 black
-// 6 and white 5, set 2 black 5 and white 6), no step requested.
+// First values of the engine's data, as at program start: the board of 19
+// lines, no game, an empty record, both sets empty with the codes of the
+// Normaal styles (set 1 black 6 and white 5, set 2 black 5 and white 6), no
+// step requested.
 void beginengine();
+
+// Plays the board of n lines from now on: rebuilds what depends on the size,
+// brings both sets to the empty board of n lines and empties the record
+// (MoveCount 0, GameState NoGame), since no game carries over to another
+// board; the codes stay. A size outside MinBoardSize..MaxBoardSize is refused
+// with false and changes nothing.
+bool zetbordgrootte(int32_t n);

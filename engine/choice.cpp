@@ -35,9 +35,11 @@ bool kieszet() {
     const MoveRecord& m2 = MoveList[2];
 
     if (MoveCount == 0) {
-        // Anywhere in the central 9 x 9 square.
-        TargetCol = toeval(9) + 6;
-        TargetRow = toeval(9) + 6;
+        // Anywhere within four lines of the middle: 6..14 on 19, 4..12 on 15;
+        // on an even board, whose middle lies between two lines, 7..14 on 20.
+        const int low = (Bordgrootte - 6) / 2, span = Bordgrootte + 2 - 2 * low;
+        TargetCol = toeval(span) + low;
+        TargetRow = toeval(span) + low;
         return true;
     }
     if (MoveCount <= 2) {
@@ -49,9 +51,9 @@ bool kieszet() {
         // In the smallest rectangle around the first two moves, widened by one
         // point on every side and cut to the board.
         trekvrij(s, std::max(1, std::min(m1.column, m2.column) - 1),
-                 std::min(BoardSize, std::max(m1.column, m2.column) + 1),
+                 std::min(Bordgrootte, std::max(m1.column, m2.column) + 1),
                  std::max(1, std::min(m1.row, m2.row) - 1),
-                 std::min(BoardSize, std::max(m1.row, m2.row) + 1));
+                 std::min(Bordgrootte, std::max(m1.row, m2.row) + 1));
         return true;
     }
 

@@ -21,7 +21,7 @@ void wisselbeurt() {
 }
 
 void legzet(int32_t c, int32_t r) {
-    if (MoveCount >= MaxMoves) return;
+    if (MoveCount >= Bordgrootte * Bordgrootte) return;
     ++MoveCount;
     MoveList[MoveCount] = {c, r, SideToMove};
     verwerkzet(MoveCount);

@@ -1,54 +1,46 @@
+#include "reset.h"
+
 #include <cstring>
 
 #include "board.h"
-#include "reset.h"
+#include "update.h"
 
 namespace {
 
-// The corner 5 x 5 square of the positional weight table, [column][row] with
-// column >= row; the rest follows by mirroring.
-constexpr int32_t Seeds[6][6] = {
-    {0, 0, 0, 0, 0, 0},  {0, 3, 0, 0, 0, 0},   {0, 4, 6, 0, 0, 0},
-    {0, 5, 7, 10, 0, 0}, {0, 6, 9, 12, 15, 0}, {0, 8, 11, 14, 17, 20},
-};
-
-void vulgewichten(int32_t (&score)[BoardSize + 1][BoardSize + 1]) {
-    for (int a = 1; a <= 5; ++a)
-        for (int b = 1; b <= a; ++b) score[a][b] = Seeds[a][b];
-    for (int a = 1; a <= 4; ++a)
-        for (int b = a + 1; b <= 5; ++b) score[a][b] = score[b][a];
-    for (int a = 6; a <= 10; ++a)
-        for (int b = 1; b <= 5; ++b) score[a][b] = score[5][b];
-    for (int a = 1; a <= 5; ++a)
-        for (int b = 6; b <= 10; ++b) score[a][b] = score[b][a];
-    for (int a = 6; a <= 10; ++a)
-        for (int b = 6; b <= 10; ++b) score[a][b] = 20;
-    for (int a = 11; a <= 19; ++a)
-        for (int b = 1; b <= 10; ++b) score[a][b] = score[20 - a][b];
-    for (int a = 1; a <= 19; ++a)
-        for (int b = 11; b <= 19; ++b) score[a][b] = score[a][20 - b];
-}
-
-template <int C, int R> void vul(int32_t (&t)[C][R], int c0, int r0, int32_t v) {
-    for (int c = c0; c < C; ++c)
-        for (int r = r0; r < R; ++r) t[c][r] = v;
-}
-
-// The state of a set on the empty board, built once; a reset copies it over
-// everything but the codes.
+// The state of a set on the empty board of Bordgrootte lines: every window
+// of the board with product 1, and every point's score the number of windows
+// through it, counted window by window. Built once per size; a reset copies
+// it over everything but the codes, so the entries beyond the board are 0.
 struct Leegbord {
     EvalRecord s;
-    Leegbord() : s() {
-        vul(s.HorizontalWindows, FirstCentre, 1, 1);
-        vul(s.VerticalWindows, 1, FirstCentre, 1);
-        vul(s.DiagonalWindows, FirstCentre, FirstCentre, 1);
-        vul(s.AntiDiagonalWindows, FirstCentre, FirstCentre, 1);
-        vulgewichten(s.Score);
-        s.LiveWindows = WindowCount;
+    Leegbord() { bouw(BoardSize); }
+
+    // One window with product 1, its centre (cc, cr) and its points stepping
+    // (dc, dr): each of its five points lies in one window more.
+    void venster(int32_t& product, int cc, int cr, int dc, int dr) {
+        product = 1;
+        for (int e = -2; e <= 2; ++e) ++s.Score[cc + e * dc][cr + e * dr];
+        ++s.LiveWindows;
+    }
+
+    void bouw(int n) {
+        s = EvalRecord{};
+        const int last = n - 2; // window centres FirstCentre..last
+        for (int c = 1; c <= n; ++c)
+            for (int r = 1; r <= n; ++r) {
+                const bool col = c >= FirstCentre && c <= last;
+                const bool row = r >= FirstCentre && r <= last;
+                if (col) venster(s.HorizontalWindows[c][r], c, r, 1, 0);
+                if (row) venster(s.VerticalWindows[c][r], c, r, 0, 1);
+                if (col && row) {
+                    venster(s.DiagonalWindows[c][r], c, r, 1, 1);
+                    venster(s.AntiDiagonalWindows[c][r], c, r, -1, 1);
+                }
+            }
     }
 };
 
-const Leegbord Leeg;
+Leegbord Leeg;
 
 } // namespace
 
@@ -62,6 +54,18 @@ void nieuwepartij() {
         std::memcpy(s.AntiDiagonalWindows, Leeg.s.AntiDiagonalWindows,
                     sizeof s.AntiDiagonalWindows);
         std::memcpy(s.Score, Leeg.s.Score, sizeof s.Score);
-        s.LiveWindows = WindowCount;
+        s.LiveWindows = Leeg.s.LiveWindows;
     }
+}
+
+// Kept with the reset: a new size is first of all a new empty board.
+bool zetbordgrootte(int32_t n) {
+    if (n < MinBoardSize || n > MaxBoardSize) return false;
+    Bordgrootte = n;
+    bouwlijntabel();
+    Leeg.bouw(n);
+    nieuwepartij();
+    MoveCount = 0;
+    GameState = NoGame;
+    return true;
 }

@@ -1,6 +1,7 @@
-// The highest score of a set and its point. The scan takes columns 1..19 and
-// within each column rows 1..19, and only a strictly greater score replaces
-// the candidate, so ties go to the lowest column and then the lowest row.
+// The highest score of a set and its point on the board being played. The
+// scan takes columns 1..N and within each column rows 1..N, and only a
+// strictly greater score replaces the candidate, so ties go to the lowest
+// column and then the lowest row.
 #pragma once
 
 #include <cstdint>

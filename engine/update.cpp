@@ -16,25 +16,27 @@ namespace {
 // vertical.
 template <int DC, int DR> struct Line;
 
+// Every array is sized for the largest board, so the strides are the same
+// constants on every board.
 constexpr int PointStride(int dc, int dr) {
-    return dc * (BoardSize + 1) + dr;
+    return dc * (MaxBoardSize + 1) + dr;
 }
 
 template <> struct Line<1, 0> {
     static int32_t* table(EvalRecord& s) { return &s.HorizontalWindows[0][0]; }
-    static constexpr int index(int cc, int cr) { return cc * (BoardSize + 1) + cr; }
+    static constexpr int index(int cc, int cr) { return cc * (MaxBoardSize + 1) + cr; }
 };
 template <> struct Line<1, 1> {
     static int32_t* table(EvalRecord& s) { return &s.DiagonalWindows[0][0]; }
-    static constexpr int index(int cc, int cr) { return cc * (LastCentre + 1) + cr; }
+    static constexpr int index(int cc, int cr) { return cc * (MaxCentre + 1) + cr; }
 };
 template <> struct Line<-1, 1> {
     static int32_t* table(EvalRecord& s) { return &s.AntiDiagonalWindows[0][0]; }
-    static constexpr int index(int cc, int cr) { return cc * (LastCentre + 1) + cr; }
+    static constexpr int index(int cc, int cr) { return cc * (MaxCentre + 1) + cr; }
 };
 template <> struct Line<0, 1> {
     static int32_t* table(EvalRecord& s) { return &s.VerticalWindows[0][0]; }
-    static constexpr int index(int cc, int cr) { return cc * (LastCentre + 1) + cr; }
+    static constexpr int index(int cc, int cr) { return cc * (MaxCentre + 1) + cr; }
 };
 
 constexpr int imax(int a, int b) {
@@ -62,6 +64,7 @@ constexpr void bereik(int v, int step, int lo, int hi, int reach, int& from, int
 // centres lie in the table, the offsets of the points within four steps that
 // lie on the board, and whether the line is full (windows -2..2, points
 // -4..4, as everywhere at least four points from the edges it runs to).
+// Built for the board being played; points beyond it stay all zero.
 struct Reikwijdte {
     int8_t windowFrom, windowTo, pointFrom, pointTo;
     bool full;
@@ -71,16 +74,20 @@ constexpr int StepCs[4] = {1, 1, -1, 0};
 constexpr int StepRs[4] = {0, 1, 1, 1};
 
 struct Lijntabel {
-    Reikwijdte v[BoardSize + 1][BoardSize + 1][4];
-    Lijntabel() : v() {
-        for (int c = 1; c <= BoardSize; ++c)
-            for (int r = 1; r <= BoardSize; ++r)
+    Reikwijdte v[MaxBoardSize + 1][MaxBoardSize + 1][4];
+    Lijntabel() { bouw(BoardSize); }
+    void bouw(int n) {
+        for (auto& column : v)
+            for (auto& point : column)
+                for (Reikwijdte& w : point) w = {};
+        for (int c = 1; c <= n; ++c)
+            for (int r = 1; r <= n; ++r)
                 for (int dir = 0; dir < 4; ++dir) {
                     int f1, t1, f2, t2, p1, q1, p2, q2;
-                    bereik(c, StepCs[dir], FirstCentre, LastCentre, 2, f1, t1);
-                    bereik(r, StepRs[dir], FirstCentre, LastCentre, 2, f2, t2);
-                    bereik(c, StepCs[dir], 1, BoardSize, 4, p1, q1);
-                    bereik(r, StepRs[dir], 1, BoardSize, 4, p2, q2);
+                    bereik(c, StepCs[dir], FirstCentre, n - 2, 2, f1, t1);
+                    bereik(r, StepRs[dir], FirstCentre, n - 2, 2, f2, t2);
+                    bereik(c, StepCs[dir], 1, n, 4, p1, q1);
+                    bereik(r, StepRs[dir], 1, n, 4, p2, q2);
                     Reikwijdte& w = v[c][r][dir];
                     w.windowFrom = static_cast<int8_t>(imax(f1, f2));
                     w.windowTo = static_cast<int8_t>(imin(t1, t2));
@@ -89,10 +96,10 @@ struct Lijntabel {
                     w.full = w.pointFrom == -4 && w.pointTo == 4;
                 }
     }
-    const Reikwijdte (&operator[](int c) const)[BoardSize + 1][4] { return v[c]; }
+    const Reikwijdte (&operator[](int c) const)[MaxBoardSize + 1][4] { return v[c]; }
 };
 
-const Lijntabel Lijnen;
+Lijntabel Lijnen;
 
 // What a move does to one set, line by line.
 struct Zet {
@@ -160,7 +167,7 @@ template <int DC, int DR> void werkscores(Zet& z, int dir) {
     const int32_t* ch = z.change[dir] + 7;
     const int32_t* occ = &z.s.Occupancy[0][0];
     int32_t* score = &z.s.Score[0][0];
-    const int base = z.c * (BoardSize + 1) + z.r;
+    const int base = z.c * (MaxBoardSize + 1) + z.r;
     auto geef = [&](int j, int32_t sum) {
         const int p = base + j * PS;
         if (occ[p] == 0) score[p] += sum;
@@ -227,6 +234,10 @@ void zetinset(EvalRecord& s, int c, int r, int32_t k) {
 }
 
 } // namespace
+
+void bouwlijntabel() {
+    Lijnen.bouw(Bordgrootte);
+}
 
 void verwerkzet(int32_t n) {
     if (n < 1 || n > MoveCount) return;

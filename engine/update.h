@@ -14,3 +14,7 @@ void verwerkzet(int32_t n);
 // Above 0 while verwerkzet or a rebuild is part-way through; handlers that run
 // from its event dispatching can see that the sets are half updated.
 extern int32_t UpdateDepth;
+
+// Builds the update's per-point line table for the board of Bordgrootte lines
+// (zetbordgrootte calls it; the table starts out built for BoardSize).
+void bouwlijntabel();

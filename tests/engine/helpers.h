@@ -1,5 +1,6 @@
-// Fixture routines for the engine tests: a new game in the default codes and
-// the commit of a move the way the game cycle does it.
+// Fixture routines for the engine tests: a new game in the default codes, on
+// the game's board unless another size is asked for, and the commit of a
+// move the way the game cycle does it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,11 +19,12 @@ inline void telbericht() {
     ++Dispatches;
 }
 
-inline void nieuwspel(bool blackOpens = true) {
+inline void nieuwspel(bool blackOpens = true, int32_t size = BoardSize) {
     herstelbronnen();
     Berichtenpomp = telbericht;
     Dispatches = 0;
     beginengine();
+    ASSERT_TRUE(zetbordgrootte(size));
     beginpartij(blackOpens ? BlackToMove : WhiteToMove);
 }
 
@@ -45,9 +47,10 @@ inline bool kiesenspeel() {
     return true;
 }
 
+// The sum of the whole score grid, the entries beyond the board included.
 inline int32_t som(const EvalRecord& s) {
     int32_t t = 0;
-    for (int c = 1; c <= 19; ++c)
-        for (int r = 1; r <= 19; ++r) t += s.Score[c][r];
+    for (const auto& column : s.Score)
+        for (int32_t v : column) t += v;
     return t;
 }

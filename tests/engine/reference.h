@@ -1,6 +1,8 @@
 // An independent, literal evaluation for checking the engine: windows are
 // walked point by point, scores are summed from scratch, and the move update
-// is the plain step-by-step version with two full passes over the board.
+// is the plain step-by-step version with two full passes over the board. A
+// set knows its board's size n; its arrays have the engine's shapes, so that
+// a comparison also sees every entry beyond the board, which must stay 0.
 #pragma once
 
 #include <cstdint>
@@ -11,18 +13,27 @@
 namespace ref {
 
 struct Set {
-    int32_t occ[20][20];
-    int32_t h[18][20], v[20][18], d[18][18], a[18][18];
-    int32_t score[20][20];
+    int n;
+    decltype(EvalRecord::Occupancy) occ;
+    decltype(EvalRecord::HorizontalWindows) h;
+    decltype(EvalRecord::VerticalWindows) v;
+    decltype(EvalRecord::DiagonalWindows) d;
+    decltype(EvalRecord::AntiDiagonalWindows) a;
+    decltype(EvalRecord::Score) score;
     int32_t black, white;
 };
+
+// A window centre's index along its line lies in 3..n-2.
+inline bool centre(const Set& s, int x) {
+    return x >= 3 && x <= s.n - 2;
+}
 
 inline int32_t pow5(int32_t x) {
     return x * x * x * x * x;
 }
 
 // The product of a window from its points' stones alone.
-inline int32_t product(const int32_t (&occ)[20][20], int c, int r, int dc, int dr, int32_t black,
+inline int32_t product(const decltype(Set::occ)& occ, int c, int r, int dc, int dr, int32_t black,
                        int32_t white) {
     int32_t p = 1;
     bool b = false, w = false;
@@ -43,40 +54,39 @@ inline void fromscratch(Set& s) {
     std::memset(s.d, 0, sizeof s.d);
     std::memset(s.a, 0, sizeof s.a);
     std::memset(s.score, 0, sizeof s.score);
-    for (int c = 1; c <= 19; ++c)
-        for (int r = 1; r <= 19; ++r) {
-            if (c >= 3 && c <= 17) s.h[c][r] = product(s.occ, c, r, 1, 0, s.black, s.white);
-            if (r >= 3 && r <= 17) s.v[c][r] = product(s.occ, c, r, 0, 1, s.black, s.white);
-            if (c >= 3 && c <= 17 && r >= 3 && r <= 17) {
+    for (int c = 1; c <= s.n; ++c)
+        for (int r = 1; r <= s.n; ++r) {
+            if (centre(s, c)) s.h[c][r] = product(s.occ, c, r, 1, 0, s.black, s.white);
+            if (centre(s, r)) s.v[c][r] = product(s.occ, c, r, 0, 1, s.black, s.white);
+            if (centre(s, c) && centre(s, r)) {
                 s.d[c][r] = product(s.occ, c, r, 1, 1, s.black, s.white);
                 s.a[c][r] = product(s.occ, c, r, -1, 1, s.black, s.white);
             }
         }
-    for (int c = 1; c <= 19; ++c)
-        for (int r = 1; r <= 19; ++r) {
+    for (int c = 1; c <= s.n; ++c)
+        for (int r = 1; r <= s.n; ++r) {
             if (s.occ[c][r] != 0) continue;
             int32_t sum = 0;
             for (int e = -2; e <= 2; ++e) {
-                if (c + e >= 3 && c + e <= 17) sum += s.h[c + e][r];
-                if (r + e >= 3 && r + e <= 17) sum += s.v[c][r + e];
-                if (c + e >= 3 && c + e <= 17 && r + e >= 3 && r + e <= 17)
-                    sum += s.d[c + e][r + e];
-                if (c - e >= 3 && c - e <= 17 && r + e >= 3 && r + e <= 17)
-                    sum += s.a[c - e][r + e];
+                if (centre(s, c + e)) sum += s.h[c + e][r];
+                if (centre(s, r + e)) sum += s.v[c][r + e];
+                if (centre(s, c + e) && centre(s, r + e)) sum += s.d[c + e][r + e];
+                if (centre(s, c - e) && centre(s, r + e)) sum += s.a[c - e][r + e];
             }
             s.score[c][r] = sum;
         }
 }
 
-inline void empty(Set& s, int32_t black, int32_t white) {
+inline void empty(Set& s, int32_t black, int32_t white, int n = Bordgrootte) {
     std::memset(&s, 0, sizeof s);
+    s.n = n;
     s.black = black;
     s.white = white;
     fromscratch(s);
 }
 
 inline int32_t* window(Set& s, int dir, int cc, int cr) {
-    auto in = [](int x) { return x >= 3 && x <= 17; };
+    auto in = [&s](int x) { return centre(s, x); };
     switch (dir) {
     case 0:
         return in(cc) ? &s.h[cc][cr] : nullptr;
@@ -113,8 +123,8 @@ inline int32_t play(Set& s, int c, int r, int32_t k, int32_t state) {
         if (state == 3 || state == 4) break;
     }
     int32_t best = 0;
-    for (int x = 1; x <= 19; ++x)
-        for (int y = 1; y <= 19; ++y) {
+    for (int x = 1; x <= s.n; ++x)
+        for (int y = 1; y <= s.n; ++y) {
             if (s.occ[x][y] >= 1) s.score[x][y] = 0;
             if (s.score[x][y] > best) best = s.score[x][y];
         }
@@ -122,17 +132,13 @@ inline int32_t play(Set& s, int c, int r, int32_t k, int32_t state) {
     return state;
 }
 
+// Every entry of every table, those beyond the board included.
 inline bool same(const Set& s, const EvalRecord& e) {
-    for (int c = 1; c <= 19; ++c)
-        for (int r = 1; r <= 19; ++r) {
-            if (s.occ[c][r] != e.Occupancy[c][r] || s.score[c][r] != e.Score[c][r]) return false;
-            if (c >= 3 && c <= 17 && s.h[c][r] != e.HorizontalWindows[c][r]) return false;
-            if (r >= 3 && r <= 17 && s.v[c][r] != e.VerticalWindows[c][r]) return false;
-            if (c >= 3 && c <= 17 && r >= 3 && r <= 17 &&
-                (s.d[c][r] != e.DiagonalWindows[c][r] || s.a[c][r] != e.AntiDiagonalWindows[c][r]))
-                return false;
-        }
-    return true;
+    auto gelijk = [](const auto& x, const auto& y) { return std::memcmp(x, y, sizeof x) == 0; };
+    static_assert(sizeof s.occ == sizeof e.Occupancy && sizeof s.a == sizeof e.AntiDiagonalWindows);
+    return gelijk(s.occ, e.Occupancy) && gelijk(s.score, e.Score) &&
+           gelijk(s.h, e.HorizontalWindows) && gelijk(s.v, e.VerticalWindows) &&
+           gelijk(s.d, e.DiagonalWindows) && gelijk(s.a, e.AntiDiagonalWindows);
 }
 
 } // namespace ref

@@ -1,6 +1,7 @@
 // The computer's choice: the random openings, the scan and the styles.
 #include <random>
 #include <set>
+#include <tuple>
 #include <utility>
 
 #include "helpers.h"
@@ -81,6 +82,62 @@ TEST(Opening, FourthMoveAtTheEdgeIsCutToTheBoard) {
         ASSERT_LE(TargetCol, 3);
         ASSERT_LE(TargetRow, 2);
         ASSERT_EQ(EvalSet[1].Occupancy[TargetCol][TargetRow], 0);
+    }
+}
+
+TEST(Opening, OnTheTournamentBoardsTheFirstStoneLandsWithinFourLinesOfTheMiddle) {
+    // The middle of 15 is line 8; that of 20 lies between lines 10 and 11.
+    for (auto [n, low, high] : {std::tuple{15, 4, 12}, {20, 7, 14}}) {
+        std::set<std::pair<int, int>> seen;
+        for (uint64_t seed = 1; seed <= 2000; ++seed) {
+            nieuwspel(true, n);
+            zaai(seed);
+            ASSERT_TRUE(kieszet());
+            ASSERT_GE(TargetCol, low);
+            ASSERT_LE(TargetCol, high);
+            ASSERT_GE(TargetRow, low);
+            ASSERT_LE(TargetRow, high);
+            seen.insert({TargetCol, TargetRow});
+        }
+        EXPECT_EQ(seen.size(), static_cast<size_t>((high - low + 1) * (high - low + 1))) << n;
+    }
+}
+
+TEST(Opening, OnTheTournamentBoardsTheFarCornerIsAnsweredOnTheBoard) {
+    for (int n : {15, 20}) {
+        // The reply to an opening in the corner (n, n): one of its eight
+        // free neighbours.
+        std::set<std::pair<int, int>> seen;
+        for (uint64_t seed = 1; seed <= 500; ++seed) {
+            nieuwspel(false, n);
+            zaai(seed);
+            speel(n, n);
+            ASSERT_TRUE(kieszet());
+            ASSERT_GE(TargetCol, n - 2);
+            ASSERT_GE(TargetRow, n - 2);
+            ASSERT_TRUE(onboard(TargetCol, TargetRow));
+            ASSERT_FALSE(TargetCol == n && TargetRow == n);
+            seen.insert({TargetCol, TargetRow});
+        }
+        EXPECT_EQ(seen.size(), 8u) << n;
+        // The fourth move: the rectangle of (n, n) and (n - 1, n - 1)
+        // widened by one and cut to the board; its six free points reach the
+        // last column and the last row.
+        std::set<std::pair<int, int>> expected;
+        for (int c = n - 2; c <= n; ++c)
+            for (int r = n - 2; r <= n; ++r)
+                if (c != r) expected.insert({c, r});
+        seen.clear();
+        for (uint64_t seed = 1; seed <= 300; ++seed) {
+            nieuwspel(true, n);
+            zaai(seed);
+            speel(n, n);
+            speel(n - 1, n - 1);
+            speel(n - 2, n - 2);
+            ASSERT_TRUE(kieszet());
+            seen.insert({TargetCol, TargetRow});
+        }
+        EXPECT_EQ(seen, expected) << n;
     }
 }
 

@@ -1,6 +1,7 @@
 // Golden tests: the incremental update against an independent evaluation
-// over many seeded games, style changes in the middle of a game, and the
-// move-list signature of a seeded computer-against-computer game.
+// over many seeded games on the game's board and on the tournament boards of
+// 15 and 20, style changes in the middle of a game, and the move-list
+// signature of a seeded computer-against-computer game.
 #include <random>
 
 #include "helpers.h"
@@ -25,11 +26,15 @@ int32_t spiegel(ref::Set (&mirror)[3], int32_t state) {
     return state;
 }
 
-TEST(Equivalence, IncrementalStateEqualsTheLiteralUpdateAfterEveryMove) {
+// Each case runs on the board of GetParam() lines.
+class Equivalence : public ::testing::TestWithParam<int> {};
+
+TEST_P(Equivalence, IncrementalStateEqualsTheLiteralUpdateAfterEveryMove) {
+    const int n = GetParam();
     std::mt19937 rng(20261208);
     int moves = 0, wins = 0, draws = 0;
     for (int game = 0; game < 300; ++game) {
-        nieuwspel(game % 2 == 0);
+        nieuwspel(game % 2 == 0, n);
         zaai(game + 1);
         const int s1 = 1 + game % 5, s2 = 1 + (game / 5) % 5;
         zetstijl(1, s1);
@@ -42,8 +47,8 @@ TEST(Equivalence, IncrementalStateEqualsTheLiteralUpdateAfterEveryMove) {
             if (randomShare && rng() % 4 < static_cast<unsigned>(randomShare)) {
                 int c, r;
                 do {
-                    c = 1 + rng() % 19;
-                    r = 1 + rng() % 19;
+                    c = 1 + rng() % n;
+                    r = 1 + rng() % n;
                 } while (EvalSet[1].Occupancy[c][r] != 0);
                 speel(c, r);
             } else if (!kiesenspeel()) {
@@ -72,20 +77,21 @@ TEST(Equivalence, IncrementalStateEqualsTheLiteralUpdateAfterEveryMove) {
     EXPECT_GT(wins, 200);
 }
 
-TEST(Equivalence, BoardsFilledInRandomOrderEndInADraw) {
+TEST_P(Equivalence, BoardsFilledInRandomOrderEndInADraw) {
     // Every point coloured by (c + 2r) mod 4, black for 0 and 1: no five ever
     // forms and every window ends up holding both colours.
+    const int n = GetParam();
     std::mt19937 rng(7);
     int draws = 0;
     for (int game = 0; game < 40; ++game) {
-        nieuwspel();
+        nieuwspel(true, n);
         ref::Set mirror[3];
         volg(mirror);
         while (gamerunning()) {
             int c, r;
             do {
-                c = 1 + rng() % 19;
-                r = 1 + rng() % 19;
+                c = 1 + rng() % n;
+                r = 1 + rng() % n;
             } while (EvalSet[1].Occupancy[c][r] != 0);
             const int32_t before = GameState;
             leg(c, r, (c + 2 * r) % 4 < 2);
@@ -97,6 +103,8 @@ TEST(Equivalence, BoardsFilledInRandomOrderEndInADraw) {
     }
     EXPECT_EQ(draws, 40);
 }
+
+INSTANTIATE_TEST_SUITE_P(Board, Equivalence, ::testing::Values(BoardSize, 15, 20));
 
 TEST(StyleChange, MidGameTranslatesTheRecordAndRebuildsBothSets) {
     std::mt19937 rng(99);
