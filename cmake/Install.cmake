@@ -124,10 +124,10 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
   # dpkg-shlibdeps (package dpkg-dev) reads the libraries the binaries need
   # and writes the Depends line with the versions they were built against.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  # What the binaries do not name: the face the window's captions are drawn
-  # in (the condensed DejaVu faces; without them the captions fall back to a
-  # wider face and barely fit their controls).
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-extra")
+  # What the binaries do not name: Liberation Sans, the face the window's
+  # captions are drawn in (without it they fall back to a wider face that
+  # does not fit the controls).
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 else()
   # Neither other system is tested; a zip of the install tree is the least
   # that works everywhere.

@@ -5,9 +5,9 @@
 #
 # What each group is for:
 # - the build: compiler, CMake, Qt, GoogleTest, Google Benchmark;
-# - the game at run time: the face the window's captions are drawn in (the
-#   condensed DejaVu faces come only with fonts-dejavu-extra; the Debian
-#   package depends on it too, in cmake/Install.cmake);
+# - the game at run time: Liberation Sans, the face the window's captions
+#   are drawn in where "MS Sans Serif" is missing (fonts-liberation2; the
+#   Debian package depends on it too, in cmake/Install.cmake);
 # - the window tests under a real X server and the pictures: Xvfb, xauth,
 #   imagemagick, xdotool to find and drive the window, sox for the sounds;
 # - the installed files and the package: the two validators, groff for the
@@ -15,7 +15,7 @@
 #   file, with which CPack picks the binaries for it.
 kalvor_packages=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libgl-dev
-    fonts-dejavu-extra
+    fonts-liberation2
     xvfb xauth imagemagick sox xdotool
     desktop-file-utils appstream groff-base dpkg-dev file)
 

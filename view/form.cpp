@@ -9,16 +9,23 @@
 
 TForm1* Form1;
 
-namespace {
-
-// "MS Sans Serif" is rarely installed outside Windows; a condensed plain
-// sans-serif face keeps the captions inside the controls drawn for it.
-QFont vet(int pixels) {
+QFont vensterletter(int pixels) {
     QFont f;
-    f.setFamilies({"MS Sans Serif", "DejaVu Sans Condensed", "Liberation Sans Narrow",
-                   "Arial Narrow", "Sans Serif"});
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixels);
+    return f;
+}
+
+namespace {
+
+// The window's face at a size in design pixels. "MS Sans Serif", which the
+// window was drawn for, exists on Windows only; elsewhere Liberation Sans
+// (package fonts-liberation2, a dependency) takes its place: of the faces
+// Debian carries, its widths come closest to the design's, so every caption
+// fits its control at the size it was drawn for.
+QFont vet(int pixels) {
+    QFont f = vensterletter(pixels);
     f.setBold(true);
     return f;
 }
@@ -72,11 +79,7 @@ QCheckBox* vink(QWidget* parent, int x, int y, int w, int h, const QString& text
 QPushButton* knop(QWidget* parent, int x, int y, const QString& text, const QString& tip) {
     auto* b = new QPushButton(text, parent);
     b->setGeometry(x, y, 150, 30);
-    // The stand-in face runs wider than the one the buttons were drawn for;
-    // a caption that would be clipped is set a pixel smaller until it fits.
-    int pixels = 15;
-    while (pixels > 11 && QFontMetrics(vet(pixels)).horizontalAdvance(text) > 150 - 10) --pixels;
-    b->setFont(vet(pixels));
+    b->setFont(vet(15));
     b->setToolTip(tip);
     return b;
 }
@@ -88,9 +91,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Kalvor  (5 op een rijtje)"));
     resize(900, 738);
     setMinimumSize(900, 738);
-    QFont standard("Sans Serif");
-    standard.setPixelSize(13);
-    setFont(standard);
+    setFont(vensterletter(13));
 
     // The pictures belong to their image controls for the whole run.
     Bordhout = new Beeldlaag(this, Beeldlaag::Hout);

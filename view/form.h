@@ -98,6 +98,10 @@ class TForm1 : public QWidget {
 
 extern TForm1* Form1;
 
+// The window's face, regular, at a size in design pixels (bold captions
+// start from it too).
+QFont vensterletter(int pixels);
+
 // First values of the view's data, as at program start: sounds wanted, no
 // press taken, no computer move waiting, stones silent until match control
 // installs its sound rule; and the recordings parsed into their table.

@@ -3,6 +3,7 @@
 // pixel ratio of 2, where every layer pixel is a 2 x 2 block.
 #include <QApplication>
 #include <QStyle>
+#include <QStyleOption>
 #include <QTest>
 
 #include "board.h"
@@ -145,22 +146,42 @@ class WindowTest : public QObject {
         QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 0);
     }
 
+    // Every caption in the window's face at the size it was drawn for
+    // (buttons 15 pixels, radio buttons and check boxes 13, the bold labels
+    // 13 and 17), inside the part of its control where the style draws the
+    // caption; the face is the one asked for, not a fallback that happened
+    // to be installed.
     void captionsFitTheirControls() {
+        const QStringList faces = {"MS Sans Serif", "Liberation Sans"};
+        int buttons = 0;
         for (QWidget* w : form->findChildren<QWidget*>()) {
-            if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-                if (b->text().isEmpty()) continue;
-                const int need = QFontMetrics(b->font()).horizontalAdvance(b->text());
-                QVERIFY2(need < b->width() - 8,
-                         qPrintable(QString("%1: %2 of %3 (%4)")
-                                        .arg(b->text())
-                                        .arg(need)
-                                        .arg(b->width())
-                                        .arg(QFontInfo(b->font()).family())));
-            }
-            if (auto* l = qobject_cast<QLabel*>(w); l && l->parentWidget() != form) {
-                const QRect inParent = l->geometry();
-                QVERIFY2(l->parentWidget()->rect().contains(inParent), qPrintable(l->text()));
-            }
+            auto* b = qobject_cast<QAbstractButton*>(w);
+            if (!b || b->text().isEmpty()) continue;
+            ++buttons;
+            const QFontInfo face(b->font());
+            QVERIFY2(faces.contains(face.family()), qPrintable(b->text() + ": " + face.family()));
+            const bool push = qobject_cast<QPushButton*>(b) != nullptr;
+            QCOMPARE(face.pixelSize(), push ? 15 : 13);
+            QStyleOptionButton opt;
+            opt.initFrom(b);
+            opt.text = b->text();
+            const QStyle::SubElement part = push ? QStyle::SE_PushButtonContents
+                                            : qobject_cast<QRadioButton*>(b)
+                                                ? QStyle::SE_RadioButtonContents
+                                                : QStyle::SE_CheckBoxContents;
+            const int room = b->style()->subElementRect(part, &opt, b).width();
+            const int need = QFontMetrics(b->font()).horizontalAdvance(b->text());
+            QVERIFY2(need <= room, qPrintable(QString("%1: %2 of %3 (%4)")
+                                                  .arg(b->text())
+                                                  .arg(need)
+                                                  .arg(room)
+                                                  .arg(face.family())));
+        }
+        QCOMPARE(buttons, 12); // five buttons, three modes, four check boxes
+        for (QLabel* l : form->findChildren<QLabel*>()) {
+            if (l->parentWidget() == form || l->text().isEmpty()) continue;
+            QVERIFY2(faces.contains(QFontInfo(l->font()).family()), qPrintable(l->text()));
+            QVERIFY2(l->parentWidget()->rect().contains(l->geometry()), qPrintable(l->text()));
         }
     }
 
