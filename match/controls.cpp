@@ -84,14 +84,64 @@ void TForm1::Scoresnaar0Click() {
     toonstatus();
 }
 
+namespace {
+
+// What each style does, from its pair of factors: the weight of the
+// computer's own stones against the opponent's.
+const char* const Stijlwerking[6] = {
+    "",
+    "bouwt aan de eigen rijen en blokkeert zelden",
+    "valt aan en blokkeert pas als het moet",
+    "iets meer aanval dan verdediging",
+    "blokkeert eerst en bouwt daarna",
+    "blokkeert bijna altijd",
+};
+
+// A style's pair for one computer, its own factor first: computer 1 plays
+// black from set 1, computer 2 white from set 2.
+QString paar(int set, int style) {
+    const StyleCodes& c = StyleTable[set][style];
+    return set == 1 ? QStringLiteral("%1 : %2").arg(c.black).arg(c.white)
+                    : QStringLiteral("%1 : %2").arg(c.white).arg(c.black);
+}
+
+// The About text: all the program otherwise never says, and the credit.
+QString overtekst() {
+    QString stijlen;
+    for (int style = Roekeloos; style <= Angstig; ++style) {
+        QString naam = QString::fromLatin1(stijlnaam(style));
+        naam[0] = naam[0].toUpper();
+        stijlen +=
+            QStringLiteral("%1 (%2 / %3): %4.\n")
+                .arg(naam, paar(1, style), paar(2, style), QLatin1String(Stijlwerking[style]));
+    }
+    return QString::fromUtf8(
+               "Kalvor " KALVOR_VERSION " \xe2\x80\x93 5 op een rijtje\n\n"
+               "Klik op een vrij kruispunt om een steen te zetten. Wie als eerste vijf stenen "
+               "van de eigen kleur op een ononderbroken rij heeft, horizontaal, verticaal of "
+               "diagonaal, wint. Zwart en wit openen de partijen om beurten. Elke kant heeft "
+               "een klok; wie meer dan 9 uur bedenktijd gebruikt, verliest op de klok.\n\n"
+               "Mens tegen Mens: twee spelers aan \xc3\xa9\xc3\xa9n bord.\n"
+               "Computer 1 tegen Mens: computer 1 speelt zwart, u speelt wit.\n"
+               "Computer 1 tegen Computer 2: de computers spelen tegen elkaar; vijf seconden "
+               "na het einde van een partij begint de volgende.\n\n"
+               "De computer rekent niet vooruit: hij speelt het lege punt waar de rijen van "
+               "vijf punten samen het meest waard zijn. Een stijl weegt de eigen stenen "
+               "tegen die van de tegenstander (computer 1 / computer 2):\n") +
+           stijlen +
+           QString::fromUtf8(
+               "\nToetsen: Backspace neemt een zet terug. Pause pauzeert, Return gaat verder. "
+               "Esc breekt het naspelen af. Spatie speelt bij Stap voor Stap de volgende zet. "
+               "Delete zet de scores op 0 - 0. F1 toont dit venster.\n\n"
+               "Kalvor " KALVOR_VERSION ", \xc2\xa9 de Kalvor-ontwikkelaars.\n"
+               "Vrije software onder de MIT-licentie.\n"
+               "Gebouwd met Qt " QT_VERSION_STR ".");
+}
+
+} // namespace
+
 void TForm1::InfoClick() {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Over Kalvor"),
-                    QStringLiteral("Kalvor " KALVOR_VERSION "\n\n"
-                                   "5 op een rijtje op een bord van 19 bij 19.\n"
-                                   "De computer rekent niet vooruit: hij speelt het lege punt "
-                                   "waar de vensters van vijf punten samen het meest waard "
-                                   "zijn.\n\n"
-                                   "Gebouwd met Qt " QT_VERSION_STR "."),
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Over Kalvor"), overtekst(),
                     QMessageBox::Ok, this);
     box.exec();
 }

@@ -76,6 +76,19 @@ QCheckBox* vink(QWidget* parent, int x, int y, int w, int h, const QString& text
     return c;
 }
 
+// A group of radio buttons is one stop of the Tab key, on its checked
+// button, as on the platform the window was drawn for: the unchecked ones
+// take the focus from a click or an arrow key, never from Tab.
+void eentabstop(QWidget* group) {
+    const QList<QRadioButton*> buttons = group->findChildren<QRadioButton*>();
+    auto stel = [buttons] {
+        for (QRadioButton* b : buttons)
+            b->setFocusPolicy(b->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QRadioButton* b : buttons) QObject::connect(b, &QRadioButton::toggled, b, stel);
+    stel();
+}
+
 QPushButton* knop(QWidget* parent, int x, int y, const QString& text, const QString& tip) {
     auto* b = new QPushButton(text, parent);
     b->setGeometry(x, y, 150, 30);
@@ -188,7 +201,14 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     QWidget* order[] = {Spelers,        Speelstijl, Startknop,   Statuspaneel, Zetterug,
                         Settingspaneel, ToonPartij, Scoresnaar0, Info};
     for (size_t i = 1; i < sizeof order / sizeof order[0]; ++i) setTabOrder(order[i - 1], order[i]);
+    for (QWidget* group : {static_cast<QWidget*>(Spelers), static_cast<QWidget*>(Comp1Stijl),
+                           static_cast<QWidget*>(Comp2stijl)})
+        eentabstop(group);
     BordFont = QFont("Sans Serif");
+    // No control is active at start-up: the window holds the focus, as after
+    // every stone drawn, so that the keys reach the key table and no radio
+    // button takes Space or an arrow key as its own.
+    setFocus();
 }
 
 void beginbeeld() {

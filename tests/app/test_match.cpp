@@ -762,19 +762,91 @@ class MatchTest : public QObject {
         QCOMPARE(MoveCount, 0);
     }
 
+    // At start-up no control holds the focus, so Space and the arrow keys
+    // reach the key table only; Tab enters each group of radio buttons on
+    // its checked button.
+    void startUpFocusAndTabIntoTheRadioGroups() {
+        QApplication::setActiveWindow(form);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        auto focus = [this] {
+            QWidget* w = QApplication::focusWidget();
+            return w ? w : static_cast<QWidget*>(form);
+        };
+        QCOMPARE(focus(), form);
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Up, Qt::Key_Right})
+            QTest::keyClick(focus(), key);
+        QVERIFY(form->CM->isChecked());
+        QVERIFY(ModeComputerHuman && !ModeHumanHuman);
+        QCOMPARE(opname.namen(), QStringList()); // nothing played, nothing reset
+
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        QCOMPARE(focus(), form->CM);
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        QVERIFY(focus() == form->Normaal1 || focus() == form->Normaal2);
+        QWidget* first = focus();
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        QCOMPARE(focus(), first == form->Normaal1 ? form->Normaal2 : form->Normaal1);
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        QCOMPARE(focus(), form->Startknop);
+        // Another choice moves the group's stop with it.
+        form->Angstig1->click();
+        form->CC->click();
+        QApplication::processEvents();
+        form->Info->setFocus();
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        QCOMPARE(focus(), form->CC);
+        QTest::keyClick(focus(), Qt::Key_Backtab);
+        QCOMPARE(focus(), form->Info);
+        // Within a group the arrow keys move the choice, as before.
+        form->CC->setFocus();
+        QTest::keyClick(focus(), Qt::Key_Up);
+        QCOMPARE(focus(), form->CM);
+        QVERIFY(form->CM->isChecked() && ModeComputerHuman);
+    }
+
     void aboutBoxCreditsTheProgram() {
         QString text, title;
+        QSize size;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             text = box->text();
             title = box->windowTitle();
+            size = box->frameGeometry().size();
             box->accept();
         });
         form->FormKeyDown(Qt::Key_F1);
         QVERIFY(text.startsWith("Kalvor " KALVOR_VERSION));
         for (const char* invented : {"http", "www", "@", ".nl", ".com"})
             QVERIFY2(!text.contains(invented), invented);
+        // What the program otherwise never says: how to play, the modes,
+        // the styles with their pairs (own factor first, computer 1 then
+        // computer 2), the keys, the clocks' limit; and the credit.
+        for (const char* said : {"Klik op een vrij kruispunt",
+                                 "horizontaal, verticaal of diagonaal",
+                                 "om beurten",
+                                 "Mens tegen Mens:",
+                                 "Computer 1 tegen Mens:",
+                                 "Computer 1 tegen Computer 2:",
+                                 "Roekeloos (3 : 2 / 5 : 3)",
+                                 "Aanvallend (7 : 5 / 5 : 4)",
+                                 "Normaal (6 : 5 / 6 : 5)",
+                                 "Behoedzaam (4 : 5 / 5 : 7)",
+                                 "Angstig (3 : 5 / 2 : 3)",
+                                 "Backspace",
+                                 "Pause",
+                                 "Return",
+                                 "Esc",
+                                 "Spatie",
+                                 "Delete",
+                                 "F1",
+                                 "9 uur",
+                                 "de Kalvor-ontwikkelaars",
+                                 "MIT-licentie"})
+            QVERIFY2(text.contains(QString::fromUtf8(said)), said);
+        // A modal box that a 1024 x 768 screen shows whole.
+        QVERIFY2(size.width() <= 1024 && size.height() <= 768,
+                 qPrintable(QString("%1 x %2").arg(size.width()).arg(size.height())));
     }
 
     // A computer move overtaken in its think delay.

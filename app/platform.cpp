@@ -1,0 +1,113 @@
+#include "platform.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QtMessageHandler Vorige;
+QStringList Vastgehouden; // the platform's reports while it starts
+struct Bericht {
+    QtMsgType type;
+    QString tekst;
+};
+QList<Bericht> Uitgesteld;
+
+// The cause in the player's words. An X server that cannot be reached is by
+// far the common case (a terminal without a graphical session, a remote
+// shell); anything else is named by what the platform said first.
+QString oorzaak() {
+    const QByteArray display = qgetenv("DISPLAY");
+    for (const QString& m : Vastgehouden)
+        if (m.contains(QLatin1String("could not connect to display"))) {
+            if (display.isEmpty())
+                return QStringLiteral("geen beeldscherm gevonden: DISPLAY is niet gezet. Start "
+                                      "Kalvor in een grafische sessie.");
+            return QStringLiteral("kan het beeldscherm DISPLAY=%1 niet bereiken. Start Kalvor "
+                                  "in een grafische sessie.")
+                .arg(QString::fromLocal8Bit(display));
+        }
+    const QString eerste = Vastgehouden.isEmpty() ? QString() : Vastgehouden.first();
+    return QStringLiteral("het grafische platform kon niet starten%1")
+        .arg(eerste.isEmpty() ? QString(".") : QStringLiteral(": ") + eerste);
+}
+
+void startmelder(QtMsgType type, const QMessageLogContext& context, const QString& msg) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "kalvor: %s\n", qPrintable(oorzaak()));
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    const bool platform = context.category && qstrncmp(context.category, "qt.qpa", 6) == 0;
+    if (platform) Vastgehouden << msg;
+    Uitgesteld.append({type, msg});
+}
+
+// The destroy notification of the X protocol, as the xcb platform hands its
+// events over: the event code, the window whose children are watched, and
+// the window destroyed.
+struct XcbVernietigd {
+    uint8_t response_type;
+    uint8_t pad0;
+    uint16_t sequence;
+    uint32_t event;
+    uint32_t window;
+};
+constexpr uint8_t XcbDestroyNotify = 17;
+
+class Vensterwacht : public QAbstractNativeEventFilter {
+  public:
+    explicit Vensterwacht(QWidget* w) : venster(w) {}
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t" || !venster) return false;
+        const auto* e = static_cast<const XcbVernietigd*>(message);
+        if ((e->response_type & 0x7f) != XcbDestroyNotify || e->window == 0 ||
+            e->window != venster->internalWinId())
+            return false;
+        // Closed from the event loop, after the notification is handled.
+        QMetaObject::invokeMethod(venster, &QWidget::close, Qt::QueuedConnection);
+        return false;
+    }
+
+  private:
+    QPointer<QWidget> venster;
+};
+
+} // namespace
+
+void bewaakstart() {
+    Vorige = qInstallMessageHandler(startmelder);
+}
+
+void startgelukt() {
+    qInstallMessageHandler(Vorige);
+    for (const Bericht& b : Uitgesteld) {
+        switch (b.type) {
+        case QtDebugMsg:
+            qDebug("%s", qPrintable(b.tekst));
+            break;
+        case QtInfoMsg:
+            qInfo("%s", qPrintable(b.tekst));
+            break;
+        default:
+            qWarning("%s", qPrintable(b.tekst));
+            break;
+        }
+    }
+    Uitgesteld.clear();
+    Vastgehouden.clear();
+}
+
+void bewaakvenster(QWidget* window) {
+    static Vensterwacht* wacht = nullptr;
+    if (wacht) QCoreApplication::instance()->removeNativeEventFilter(wacht);
+    delete wacht;
+    wacht = new Vensterwacht(window);
+    QCoreApplication::instance()->installNativeEventFilter(wacht);
+}
