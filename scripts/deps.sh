@@ -10,10 +10,16 @@ kalvor_packages=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev
     xvfb xauth imagemagick sox
     desktop-file-utils appstream groff-base dpkg-dev file xdotool)
 
+# kalvor_install_deps [PACKAGE...]: the packages above and those named.
 kalvor_install_deps() {
+    kalvor_install_packages "${kalvor_packages[@]}" "$@"
+}
+
+# Installs the named packages that are missing, without recommends.
+kalvor_install_packages() {
     local missing=()
     local p
-    for p in "${kalvor_packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$p")
     done
