@@ -171,9 +171,14 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
   # and writes the Depends line with the versions they were built against.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
-  # Neither other system is tested; a zip of the install tree is the least
-  # that works everywhere.
+  # Elsewhere a zip of the install tree, the least that works everywhere. On
+  # Windows it is the tools' zip (scripts/windows-tools), with the programs
+  # at its top: managers take an engine's zip so, as tournaments receive
+  # them.
   set(CPACK_GENERATOR ZIP)
+  if(WIN32)
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+  endif()
 endif()
 
 include(CPack)
