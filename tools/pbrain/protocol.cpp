@@ -123,6 +123,15 @@ std::string zichtbaar(std::string_view s) {
     return t;
 }
 
+// Sends the note held back for the answer to the next BEGIN, TURN or BOARD
+// block, whether that answer is a move or ERROR: the manager reads nothing
+// after INFO, and takes DEBUG lines just before an answer as remarks.
+void stuuruitgesteld(Protocolstaat& p, std::string& uit) {
+    if (p.uitgesteld[0] == '\0') return;
+    schrijf(uit, "DEBUG ", p.uitgesteld);
+    p.uitgesteld[0] = '\0';
+}
+
 // Only a five or a full board ends the adapter's game: on a dead board it
 // plays on (see antwoordzet).
 const char* uitslag() {
@@ -189,19 +198,10 @@ void beginpartij(Protocolstaat& p, int kleur) {
     GameState = BlackToMove;
 }
 
-// Sends the note held back for the answer to the next BEGIN, TURN or BOARD
-// block, whether that answer is a move or ERROR: the manager reads nothing
-// after INFO, and takes DEBUG lines just before an answer as remarks.
-void stuuruitgesteld(Protocolstaat& p, std::string& uit) {
-    if (p.uitgesteld[0] == '\0') return;
-    schrijf(uit, "DEBUG ", p.uitgesteld);
-    p.uitgesteld[0] = '\0';
-}
-
-// The adapter's own move, by the computer's rules while a five can still be
-// made, else by eerstevrij; played and answered.
+// The adapter's own move, by the computer's rules, played and answered.
 void antwoordzet(std::string& uit) {
     if (heeftvijf()) return fout(uit, uitslag());
+    // The computer's rules while a five can still be made, else eerstevrij.
     int c = 0, r = 0;
     if (gamerunning() && kieszet()) {
         c = TargetCol;
