@@ -13,11 +13,25 @@ set(KALVOR_SCREENSHOT_URL "" CACHE STRING
     "Public https address of the screenshot named in the AppStream metainfo; \
 empty leaves the screenshot out")
 
+# Debian's policy puts the programs of a game in /usr/games, so its package
+# is built with KALVOR_INSTALL_BINDIR=games (scripts/check-package); an
+# ordinary install keeps them in bin/, which every PATH holds. On Windows
+# they sit at the top of the tree, beside the README and the licence.
+if(WIN32)
+  set(kalvor_bindir .)
+else()
+  set(kalvor_bindir ${CMAKE_INSTALL_BINDIR})
+endif()
+set(KALVOR_INSTALL_BINDIR ${kalvor_bindir} CACHE STRING
+    "Folder of the installed programs, relative to the prefix")
 foreach(target kalvor pbrain-kalvor kalvor-selfplay)
   if(TARGET ${target})
-    install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(TARGETS ${target} RUNTIME DESTINATION ${KALVOR_INSTALL_BINDIR})
   endif()
 endforeach()
+if(WIN32)
+  install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
+endif()
 
 if(UNIX AND NOT APPLE)
   set(kalvor_res ${PROJECT_SOURCE_DIR}/resources)
@@ -96,6 +110,35 @@ if(UNIX AND NOT APPLE)
 
   install(FILES ${PROJECT_SOURCE_DIR}/README.md
           DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/kalvor)
+
+  # Debian's copyright file in its machine-readable format, made from LICENSE
+  # so that the two cannot disagree: the holder from the copyright line, the
+  # terms indented by one space with "." for an empty line.
+  file(READ ${PROJECT_SOURCE_DIR}/LICENSE kalvor_licence)
+  set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+               ${PROJECT_SOURCE_DIR}/LICENSE)
+  if(NOT kalvor_licence MATCHES "\nCopyright \\(c\\) ([^\n]+)\n\n(.*[^\n])\n*$")
+    message(FATAL_ERROR "LICENSE has no copyright line followed by the terms")
+  endif()
+  set(KALVOR_COPYRIGHT "${CMAKE_MATCH_1}")
+  string(REPLACE "\n" "\n " kalvor_terms " ${CMAKE_MATCH_2}")
+  string(REPLACE "\n \n" "\n .\n" KALVOR_LICENCE_TERMS "${kalvor_terms}")
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/copyright.in
+                 ${PROJECT_BINARY_DIR}/doc/copyright @ONLY)
+
+  # The changelog in Debian's format, which the package carries as
+  # changelog.gz (the name for a package without a Debian revision),
+  # compressed as the manual pages are.
+  set(kalvor_changelog ${PROJECT_SOURCE_DIR}/cmake/debian/changelog)
+  if(KALVOR_GZIP)
+    add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/doc/changelog.gz
+      COMMAND ${KALVOR_GZIP} -9nc ${kalvor_changelog} > ${PROJECT_BINARY_DIR}/doc/changelog.gz
+      DEPENDS ${kalvor_changelog} VERBATIM)
+    add_custom_target(kalvor_doc ALL DEPENDS ${PROJECT_BINARY_DIR}/doc/changelog.gz)
+    set(kalvor_changelog ${PROJECT_BINARY_DIR}/doc/changelog.gz)
+  endif()
+  install(FILES ${PROJECT_BINARY_DIR}/doc/copyright ${kalvor_changelog}
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/kalvor)
 endif()
 
 # ---------------------------------------------------------------- CPack
@@ -104,14 +147,17 @@ set(CPACK_PACKAGE_NAME kalvor)
 set(CPACK_PACKAGE_VENDOR "Kalvor developers")
 set(CPACK_PACKAGE_CONTACT "Kalvor developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "five-in-a-row board game with a Dutch interface")
+# Broken into lines here: the Debian control field keeps them as they are,
+# and terminals show no more than 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Kalvor is a desktop five-in-a-row game (5 op een rijtje) on a 19 x 19 board: \
-black and white place stones in turn, and the first to make an unbroken line of five \
-wins. A person plays a person or the computer, or two computers play each other, \
-each with one of five playing styles from reckless to anxious. The interface is \
-Dutch.\n\nThe package also holds pbrain-kalvor, the same computer player for \
-tournament managers that speak the Gomocup protocol, and kalvor-selfplay, which \
-plays seeded computer-against-computer games for comparing styles.")
+    "Kalvor is a desktop five-in-a-row game (5 op een rijtje) on a 19 x 19\n\
+board: black and white place stones in turn, and the first to make an\n\
+unbroken line of five wins. A person plays a person or the computer, or two\n\
+computers play each other, each with one of five playing styles from\n\
+reckless to anxious. The interface is Dutch.\n\n\
+The package also holds pbrain-kalvor, the same computer player for\n\
+tournament managers that speak the Gomocup protocol, and kalvor-selfplay,\n\
+which plays seeded computer-against-computer games for comparing styles.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/")
 
@@ -129,9 +175,14 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
   # does not fit the controls).
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 else()
-  # Neither other system is tested; a zip of the install tree is the least
-  # that works everywhere.
+  # Elsewhere a zip of the install tree, the least that works everywhere. On
+  # Windows it is the tools' zip (scripts/windows-tools), with the programs
+  # at its top: managers take an engine's zip so, as tournaments receive
+  # them.
   set(CPACK_GENERATOR ZIP)
+  if(WIN32)
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+  endif()
 endif()
 
 include(CPack)

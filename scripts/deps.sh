@@ -19,7 +19,12 @@ kalvor_packages=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev
     xvfb xauth imagemagick sox xdotool
     desktop-file-utils appstream groff-base dpkg-dev file)
 
-# Installs the named packages that are not installed yet.
+# kalvor_install_deps [PACKAGE...]: the packages above and those named.
+kalvor_install_deps() {
+    kalvor_install_packages "${kalvor_packages[@]}" "$@"
+}
+
+# Installs the named packages that are missing, without recommends.
 kalvor_install_packages() {
     local missing=()
     local p
@@ -34,8 +39,4 @@ kalvor_install_packages() {
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
         "${missing[@]}" >/dev/null
-}
-
-kalvor_install_deps() {
-    kalvor_install_packages "${kalvor_packages[@]}"
 }

@@ -2,6 +2,9 @@
 # standard output and standard error. (A ctest PASS_REGULAR_EXPRESSION would
 # ignore the exit status and mix the two streams.)
 #   PROGRAM  the executable;  ARGS  its arguments, separated by ';'
+#   EMULATOR what runs it, for a cross build (wine for Windows); optional
+#   ENV      changes of the environment it runs in, as `cmake -E env` takes
+#            them (VAR=value, --unset=VAR); optional
 #   INPUT    file given as standard input (optional)
 #   STATUS   expected exit status
 #   OUT      regular expression standard output must match; OUT_NOT one it must not
@@ -10,8 +13,13 @@ set(input_args)
 if(INPUT)
   set(input_args INPUT_FILE ${INPUT})
 endif()
-execute_process(COMMAND ${PROGRAM} ${ARGS} ${input_args}
+execute_process(COMMAND ${CMAKE_COMMAND} -E env ${ENV} ${EMULATOR} ${PROGRAM} ${ARGS} ${input_args}
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+if(EMULATOR)
+  # A Windows program's text streams end lines with CR LF.
+  string(REPLACE "\r\n" "\n" out "${out}")
+  string(REPLACE "\r\n" "\n" err "${err}")
+endif()
 set(faults)
 if(NOT status STREQUAL STATUS)
   list(APPEND faults "exit status ${status}, expected ${STATUS}")

@@ -38,7 +38,7 @@ done
 
 # The validators, with what they print shown in the test log.
 desktop=$usr/share/applications/$id.desktop
-for tool in desktop-file-validate appstreamcli groff; do
+for tool in desktop-file-validate appstreamcli groff dpkg-parsechangelog; do
     command -v $tool >/dev/null || fault "$tool not installed (scripts/deps.sh installs it)"
 done
 if [ -f "$desktop" ]; then
@@ -98,6 +98,38 @@ for p in kalvor pbrain-kalvor kalvor-selfplay; do
     warnings=$(groff -man -ww -z <<<"$text" 2>&1)
     [ -z "$warnings" ] || fault "groff warns about $p.6: $warnings"
 done
+
+# Debian's copyright file carries the holder and the terms of LICENSE word
+# for word, and the changelog parses and begins with this version.
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+doc=$usr/share/doc/kalvor
+if [ -f "$doc/copyright" ]; then
+    head -n 1 "$doc/copyright" |
+        grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+        fault "copyright is not in the machine-readable format"
+    holder=$(sed -n 's/^Copyright (c) //p' "$source_dir/LICENSE")
+    grep -qx "Copyright: $holder" "$doc/copyright" || fault "copyright does not name '$holder'"
+    # The last License paragraph holds the terms: one space in, "." for an
+    # empty line.
+    terms=$(awk '/^License: /{ text = ""; next } { text = text $0 "\n" } END { printf "%s", text }' \
+        "$doc/copyright" | sed 's/^ //; s/^\.$//')
+    licence=$(sed '1,/^Copyright (c) /d' "$source_dir/LICENSE" | sed '1{/^$/d}')
+    [ "$terms" = "$licence" ] || fault "the terms in copyright differ from LICENSE"
+else
+    fault "share/doc/kalvor/copyright missing"
+fi
+changelog=$(ls "$doc"/changelog* 2>/dev/null | head -n 1)
+if [ -n "$changelog" ]; then
+    case $changelog in
+    *.gz) gzip -dc "$changelog" >"$root/changelog" ;;
+    *) cp "$changelog" "$root/changelog" ;;
+    esac
+    logged=$(dpkg-parsechangelog -l "$root/changelog" -S Version 2>&1) ||
+        fault "changelog does not parse: $logged"
+    [ "$logged" = "$version" ] || fault "newest changelog entry is '$logged', the project is $version"
+else
+    fault "share/doc/kalvor/changelog.gz missing"
+fi
 
 if [ $faults -ne 0 ]; then
     echo "$faults faults in the installed tree"

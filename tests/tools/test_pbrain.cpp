@@ -4,6 +4,7 @@
 
 #include "pbrain_sessie.h"
 #include "random.h"
+#include "style.h"
 
 namespace {
 
@@ -93,21 +94,6 @@ TEST(PbrainBoard, StonesAlternateInTheOrderGivenSoTheOpeningSeesMoveOne) {
     }
 }
 
-TEST(PbrainBoard, DeadBoardIsAnsweredAsDrawNotWithAMove) {
-    // Pairs of columns alternate colour row by row: no five anywhere, and the
-    // opponent has one stone more, so the adapter plays white to move.
-    std::string blok = "START 19\nBOARD\n";
-    for (int x = 0; x < BoardSize; ++x)
-        for (int y = 0; y < BoardSize; ++y)
-            blok += std::to_string(x) + "," + std::to_string(y) + "," +
-                    std::to_string(2 - (x / 2 + y) % 2) + "\n";
-    Sessie s;
-    EXPECT_EQ(s.stuur(blok + "DONE"),
-              "OK\nERROR game over: no five can be made any more, the game is a draw\n");
-    EXPECT_EQ(s.state, Draw);
-    EXPECT_EQ(s.count, MaxMoves);
-}
-
 TEST(PbrainGameOver, FiveEndsTheGameAndTakebackReopensIt) {
     Sessie s;
     EXPECT_EQ(s.stuur("START 19\n" + std::string(Vieren)), "OK\n9,8\n");
@@ -175,6 +161,44 @@ TEST(PbrainStyle, StyleGivenEarlyOrMidGameHoldsAndKeepsTheSetsConsistent) {
     EXPECT_TRUE(s.setsherbouwbaar());
 }
 
+TEST(PbrainInfo, NeverAnswersAndAnUnknownStyleIsNotedBeforeTheNextMove) {
+    zaai(13);
+    Sessie s;
+    EXPECT_EQ(s.stuur("INFO style angstig\nSTART 19"), "OK\n");
+    // No key, no value, an unknown value, a key of another engine: all
+    // silent, and the style stays.
+    for (const char* regel : {"INFO", "INFO style", "INFO style wild", "INFO STYLE Normaal-x",
+                              "INFO rule 4", "INFO frobnicate 1", "INFO timeout_turn -5"}) {
+        EXPECT_EQ(s.stuur(regel), "") << regel;
+        EXPECT_EQ(s.staat.eigenstijl, Angstig) << regel;
+    }
+    // Neither START nor RESTART carries the note; the next move does, once.
+    EXPECT_EQ(s.stuur("RESTART"), "OK\n");
+    const std::string a = s.stuur("BEGIN");
+    const std::string note = "DEBUG INFO style 'Normaal-x' ignored: unknown style, expected "
+                             "roekeloos, aanvallend, normaal, behoedzaam or angstig\n";
+    ASSERT_EQ(a.rfind(note, 0), 0u) << a;
+    int c = 0, r = 0;
+    EXPECT_TRUE(leeszet(a.substr(note.size()), c, r)) << a;
+    EXPECT_EQ(s.sets[1].BlackCode, 3); // angstig, as asked before
+    EXPECT_TRUE(leeszet(s.stuur("TURN 0,0"), c, r));
+
+    // The note also goes before a refusal, and before a BOARD block's answer.
+    s.stuur("INFO style ?");
+    EXPECT_EQ(s.stuur("TURN 0,0"), "DEBUG INFO style '?' ignored: unknown style, expected "
+                                   "roekeloos, aanvallend, normaal, behoedzaam or angstig\n"
+                                   "ERROR point is occupied\n");
+    s.stuur("INFO style " + std::string(40, 'z'));
+    const std::string b = s.stuur("RESTART\nBOARD\n9,9,2\nDONE");
+    EXPECT_EQ(b.rfind("OK\nDEBUG INFO style '" + std::string(32, 'z') + "...' ignored", 0), 0u)
+        << b;
+    // A style that is known replaces an unknown one given before it.
+    const std::string d = s.stuur("INFO style wild\nINFO style roekeloos\nRESTART\nBEGIN");
+    EXPECT_TRUE(leeszet(d.substr(3), c, r)) << d;
+    EXPECT_EQ(s.sets[1].BlackCode, 3); // roekeloos of computer 1: 3 : 2
+    EXPECT_EQ(s.sets[1].WhiteCode, 2);
+}
+
 struct Fout {
     std::string opzet; // brings the session to the situation
     std::string proef; // lines sent; only the last may answer
@@ -210,9 +234,6 @@ const Fout Fouten[] = {
     {S1, "TURN a,b", "ERROR malformed coordinates"},
     {S1, "TURN 1,", "ERROR malformed coordinates"},
     {S1, "TURN", "ERROR malformed coordinates"},
-    {S1, "INFO", "ERROR INFO needs a key"},
-    {S1, "INFO style", "ERROR unknown style"},
-    {S1, "INFO style wild", "ERROR unknown style"},
     {S1, "INFO timeout_turn 1000", ""},
     {S1, "DONE", "ERROR DONE without BOARD"},
     {S1, std::string(MaxRegel + 1, 'A'), "ERROR line too long"},

@@ -71,6 +71,24 @@ TEST(PbrainProcess, EndOfInputEndsTheSessionAfterAnUnterminatedLine) {
     EXPECT_EQ(status, 0);
 }
 
+// Managers end lines with CR LF, some with LF, and older ones with a CR
+// alone; each ends one command. INFO answers nothing, even when its style is
+// unknown: that is noted on a DEBUG line before the next move.
+TEST(PbrainProcess, CrAloneCrLfAndLfEachEndALineAndInfoStaysSilent) {
+    int status;
+    const auto regels = draai("START 19\rINFO style wild\r\nINFO\rINFO rule 1\nBEGIN\r\r"
+                              "TURN 0,0\nABOUT\rEND\rABOUT\r",
+                              status);
+    ASSERT_EQ(regels.size(), 5u);
+    EXPECT_EQ(regels[0], "OK");
+    EXPECT_EQ(regels[1].rfind("DEBUG INFO style 'wild' ignored: unknown style", 0), 0u)
+        << regels[1];
+    EXPECT_TRUE(iszet(regels[2])) << regels[2];
+    EXPECT_TRUE(iszet(regels[3])) << regels[3];
+    EXPECT_EQ(regels[4].rfind("name=\"Kalvor\"", 0), 0u);
+    EXPECT_EQ(status, 0);
+}
+
 #ifndef _WIN32
 // A manager sends the next command only after reading the answer, so each
 // answer has to leave the process at once.

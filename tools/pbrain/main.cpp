@@ -1,7 +1,8 @@
 // pbrain-kalvor: the Kalvor engine for tournament managers. Commands come on
 // standard input one per line and each answer is flushed at once, since the
-// manager waits for it before it sends more. The session ends on END or at
-// the end of the input. The only arguments are -h and --help.
+// manager waits for it before it sends more. A line ends at LF, at CR LF or
+// at a CR alone, as managers on any system may send them. The session ends
+// on END or at the end of the input. The only arguments are -h and --help.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -74,9 +75,10 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
         }
     };
+    // CR LF ends a line and then leaves an empty one, which is no command.
     int teken;
     while (verder && (teken = std::getc(stdin)) != EOF) {
-        if (teken == '\n')
+        if (teken == '\n' || teken == '\r')
             handel();
         else if (regel.size() <= MaxRegel)
             regel.push_back(static_cast<char>(teken));

@@ -1,5 +1,6 @@
 #include "protocol.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "choice.h"
@@ -119,14 +120,49 @@ std::string zichtbaar(std::string_view s) {
     return t;
 }
 
+// Sends the note held back for the answer to the next BEGIN, TURN or BOARD
+// block, whether that answer is a move or ERROR: the manager reads nothing
+// after INFO, and takes DEBUG lines just before an answer as remarks.
+void stuuruitgesteld(Protocolstaat& p, std::string& uit) {
+    if (p.uitgesteld[0] == '\0') return;
+    schrijf(uit, "DEBUG ", p.uitgesteld);
+    p.uitgesteld[0] = '\0';
+}
+
+// Only a five or a full board ends the adapter's game: on a dead board it
+// plays on (see antwoordzet).
 const char* uitslag() {
     if (GameState == BlackWon) return "game over: black has five in a row";
     if (GameState == WhiteWon) return "game over: white has five in a row";
-    return "game over: no five can be made any more, the game is a draw";
+    return "game over: the board is full, the game is a draw";
+}
+
+bool heeftvijf() {
+    return GameState == BlackWon || GameState == WhiteWon;
 }
 
 int tegenkleur(const Protocolstaat& p) {
     return p.eigenkleur == BlackToMove ? WhiteToMove : BlackToMove;
+}
+
+// The colour to move. On a dead board GameState stays Draw while the record
+// goes on, so the turn is read from SideToMove, which the record keeps.
+int aanzet() {
+    return SideToMove == EvalSet[1].BlackCode ? BlackToMove : WhiteToMove;
+}
+
+// The move on a dead board: the free point with the lowest column and,
+// within it, the lowest row (on the wire the lowest x, then the lowest y),
+// the order in which the engine's own scan breaks ties. No five can be made
+// any more, so every free point is as good as another; the manager still
+// wants one until the board is full. False when no point is free.
+bool eerstevrij(int& c, int& r) {
+    bool vol[BoardSize + 1][BoardSize + 1] = {};
+    for (int32_t n = 1; n <= MoveCount; ++n) vol[MoveList[n].column][MoveList[n].row] = true;
+    for (c = 1; c <= BoardSize; ++c)
+        for (r = 1; r <= BoardSize; ++r)
+            if (!vol[c][r]) return true;
+    return false;
 }
 
 // The asked style goes to the set that chooses the adapter's moves: set 1
@@ -156,11 +192,17 @@ void speelals(Protocolstaat& p, int kleur) {
 
 // The adapter's own move, by the computer's rules, played and answered.
 void antwoordzet(std::string& uit) {
-    if (GameState >= BlackWon || !kieszet()) {
-        fout(uit, uitslag());
-        return;
+    if (heeftvijf()) return fout(uit, uitslag());
+    // The computer's rules while a five can still be made, else eerstevrij.
+    int c = 0, r = 0;
+    if (gamerunning() && kieszet()) {
+        c = TargetCol;
+        r = TargetRow;
+    } else if (!eerstevrij(c, r)) {
+        return fout(uit, uitslag());
     }
-    const int c = TargetCol, r = TargetRow;
+    // On a dead board the update leaves the sets alone; the move still goes
+    // into the record, and the turn passes.
     legzet(c, r);
     uit += std::to_string(c - 1);
     uit += ',';
@@ -189,8 +231,8 @@ void doeturn(Protocolstaat& p, std::string_view rest, std::string& uit) {
     int c, r;
     if (const char* reden = leespunt(rest, c, r)) return fout(uit, reden);
     if (MoveCount > 0) {
-        if (GameState >= BlackWon) return fout(uit, uitslag());
-        if (GameState != tegenkleur(p)) return fout(uit, "it is not the opponent's turn");
+        if (heeftvijf()) return fout(uit, uitslag());
+        if (aanzet() != tegenkleur(p)) return fout(uit, "it is not the opponent's turn");
         if (bezet(c, r)) return fout(uit, "point is occupied");
     } else {
         // The opponent opens the game, so it plays black.
@@ -210,20 +252,30 @@ void doetakeback(std::string_view rest, std::string& uit) {
     schrijf(uit, "OK");
 }
 
-void doeinfo(Protocolstaat& p, std::string_view rest, std::string& uit) {
+// INFO is never answered: the manager reads nothing after it, and would take
+// a line sent now for the answer to its next command. Keys other than style
+// (time and memory limits, rule, folder) do not concern this engine and are
+// ignored; so is a line without a key. A style it does not know leaves the
+// style as it was, and a DEBUG line before the next move says so.
+void doeinfo(Protocolstaat& p, std::string_view rest) {
     std::string_view sleutel, waarde;
     splitswoord(rest, sleutel, waarde);
-    if (sleutel.empty()) return fout(uit, "INFO needs a key and a value");
-    if (!isnaam(sleutel, "STYLE")) return; // other keys do not concern this engine
+    if (!isnaam(sleutel, "STYLE")) return;
     char naam[16] = {};
     for (std::size_t i = 0; i < waarde.size() && i + 1 < sizeof naam; ++i)
         naam[i] = waarde[i] >= 'A' && waarde[i] <= 'Z' ? static_cast<char>(waarde[i] - 'A' + 'a')
                                                        : waarde[i];
     const int stijl = waarde.size() < sizeof naam ? stijlnummer(naam) : 0;
-    if (stijl == 0)
-        return fout(uit, "unknown style, expected roekeloos, aanvallend, normaal, behoedzaam or "
-                         "angstig");
+    if (stijl == 0) {
+        const std::string tekst = "INFO style '" + zichtbaar(waarde) +
+                                  "' ignored: unknown style, expected roekeloos, aanvallend, "
+                                  "normaal, behoedzaam or angstig";
+        std::memcpy(p.uitgesteld, tekst.c_str(), std::min(tekst.size() + 1, sizeof p.uitgesteld));
+        p.uitgesteld[sizeof p.uitgesteld - 1] = '\0';
+        return;
+    }
     p.eigenstijl = stijl;
+    p.uitgesteld[0] = '\0'; // the style now asked for holds
     passtijltoe(p);
 }
 
@@ -300,6 +352,7 @@ bool inbordblok(Protocolstaat& p, std::string_view regel, std::string& uit) {
     if (isnaam(woord, "END")) return false;
     if (isnaam(woord, "DONE")) {
         if (!rest.empty() && !p.bordfout) p.bordfout = "DONE takes no arguments";
+        stuuruitgesteld(p, uit);
         eindbord(p, uit);
     } else if (iscommando(woord)) {
         p.inbord = false;
@@ -333,11 +386,12 @@ bool verwerkregel(Protocolstaat& p, std::string_view regel, std::string& uit) {
     std::string_view woord, rest;
     splitswoord(regel, woord, rest);
     if (isnaam(woord, "END")) return false;
+    if (isnaam(woord, "BEGIN") || isnaam(woord, "TURN")) stuuruitgesteld(p, uit);
     if (isnaam(woord, "ABOUT")) {
         schrijf(uit, "name=\"Kalvor\", version=\"" KALVOR_VERSION
                      "\", author=\"Kalvor developers\", country=\"NL\"");
     } else if (isnaam(woord, "INFO")) {
-        doeinfo(p, rest, uit);
+        doeinfo(p, rest);
     } else if (isnaam(woord, "START") || isnaam(woord, "RECTSTART")) {
         doestart(p, rest, isnaam(woord, "RECTSTART"), uit);
     } else if (isnaam(woord, "BOARD")) {

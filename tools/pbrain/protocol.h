@@ -2,9 +2,15 @@
 // of the Kalvor engine. One command per input line; the answer is at most one
 // line (a move "x,y", OK, ERROR <reason>, UNKNOWN <command> or the ABOUT
 // line), except that the lines of a BOARD block are answered together on
-// DONE. Coordinates on the wire are 0-based, x the column and y the row; the
-// engine's are 1..19, so the protocol adds one on the way in and takes it off
-// on the way out, and nothing else translates.
+// DONE, INFO is never answered, and a DEBUG line may go before the answer to
+// BEGIN, TURN or DONE. Coordinates on the wire are 0-based, x the column and
+// y the row; the engine's are 1..19, so the protocol adds one on the way in
+// and takes it off on the way out, and nothing else translates.
+//
+// The game goes on until a five or a full board: on a dead board (no five
+// can be made any more, GameState Draw) the adapter still takes the
+// opponent's moves and answers with the first free point, since a manager
+// asks for moves until the board is full and scores a refusal as a loss.
 //
 // The engine's game is global state; Protocolstaat holds only what the
 // protocol adds to it: whether START was seen, which colour the adapter plays,
@@ -31,6 +37,10 @@ struct Protocolstaat {
     bool gestart;   // START 19 accepted
     int eigenkleur; // BlackToMove or WhiteToMove once the colours are known, else 0
     int eigenstijl; // the style of the adapter's own side, Roekeloos .. Angstig
+
+    // A remark on an INFO line that could not be followed, sent as a DEBUG
+    // line before the answer to the next BEGIN, TURN or BOARD; empty if none.
+    char uitgesteld[160];
 
     // A BOARD block being read: stones in the order given, own (field 1) and
     // the opponent's (field 2), and the first fault found in the block.

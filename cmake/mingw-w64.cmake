@@ -1,0 +1,32 @@
+# Cross build for 64-bit Windows with Debian's mingw-w64 (the posix thread
+# model, whose C++ runtime has std::thread and this_thread::sleep_for):
+#   cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DKALVOR_GUI=OFF
+#   cmake --build build-win --target pbrain-kalvor kalvor-selfplay
+# Building the tests as well needs GoogleTest built for Windows (GTest_DIR)
+# and wine, which runs them; scripts/windows-tools does all of it.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(kalvor_mingw x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${kalvor_mingw}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${kalvor_mingw}-g++-posix)
+set(CMAKE_RC_COMPILER ${kalvor_mingw}-windres)
+
+# Libraries and headers of the target only; programs of the build machine.
+set(CMAKE_FIND_ROOT_PATH /usr/${kalvor_mingw})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Each program runs as a single file: the C++ runtime, libgcc and winpthread
+# are linked in rather than shipped as DLLs beside it.
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+
+# Tests, and GoogleTest's discovery of them, run the programs under wine
+# where it is installed.
+find_program(KALVOR_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
+mark_as_advanced(KALVOR_WINE)
+if(KALVOR_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${KALVOR_WINE})
+endif()

@@ -1,0 +1,277 @@
+// pbrain-wedstrijd: a small tournament manager for checking an engine the way
+// the managers of engine authors drive it. It starts two engine processes
+// once, plays a number of games between them over pipes and checks every
+// answer; the engines may be native programs or Windows programs under wine.
+//
+//   pbrain-wedstrijd GAMES STYLE1 STYLE2 COMMAND [ARGUMENT...]
+//
+// Each engine is started as COMMAND ARGUMENT...; STYLE1 and STYLE2 reach the
+// two as INFO style ("-" sends none). Engine 1 opens the odd games with
+// BEGIN, engine 2 the even ones; RESTART comes between games. Commands end
+// in CR LF, as managers send them, and the usual INFO lines precede the
+// games: an engine that answered one would be read out of step and fail.
+//
+// An answer must come within the time limit and be a free point of the
+// 19 x 19 board; MESSAGE and DEBUG lines before it are passed over. A game
+// ends with a five, by the manager's own check, or with a full board; a
+// board on which no five fits any more is played to the end, as managers do.
+// Prints a line per game and a summary, and exits with 0 only when every
+// answer was right, the openings were not all the same and both engines
+// ended on END with status 0.
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <string>
+
+namespace {
+
+constexpr int Size = 19;
+constexpr int StartLimitMs = 60000; // a first start of wine builds its prefix
+constexpr int MoveLimitMs = 30000;
+
+struct Engine {
+    int number;
+    pid_t pid;
+    int naar; // the engine's standard input
+    int van;  // its standard output
+    std::string buffer;
+    int notes; // MESSAGE and DEBUG lines passed over
+};
+
+int Faults = 0;
+
+void fout(const Engine& e, const std::string& wat) {
+    std::printf("FAULT: engine %d: %s\n", e.number, wat.c_str());
+    std::fflush(stdout);
+    ++Faults;
+}
+
+bool start(Engine& e, int number, char** command) {
+    int in[2], out[2];
+    if (pipe(in) != 0 || pipe(out) != 0) return false;
+    e = {number, fork(), in[1], out[0], {}, 0};
+    if (e.pid < 0) return false;
+    if (e.pid == 0) {
+        dup2(in[0], 0);
+        dup2(out[1], 1);
+        close(in[0]), close(in[1]), close(out[0]), close(out[1]);
+        execvp(command[0], command);
+        std::perror(command[0]);
+        _exit(127);
+    }
+    close(in[0]);
+    close(out[1]);
+    return true;
+}
+
+void stuur(Engine& e, const std::string& regel) {
+    const std::string tekst = regel + "\r\n";
+    if (write(e.naar, tekst.data(), tekst.size()) != static_cast<ssize_t>(tekst.size()))
+        fout(e, "could not send '" + regel + "'");
+}
+
+// The next line from the engine without its line end; false on a timeout or
+// the end of its output.
+bool leesregel(Engine& e, int limietms, std::string& regel) {
+    const auto eind = std::chrono::steady_clock::now() + std::chrono::milliseconds(limietms);
+    for (;;) {
+        const std::size_t n = e.buffer.find_first_of("\r\n");
+        if (n != std::string::npos) {
+            regel = e.buffer.substr(0, n);
+            e.buffer.erase(0, n + 1);
+            if (regel.empty()) continue; // the LF of a CR LF, or an empty line
+            return true;
+        }
+        const auto rest = std::chrono::duration_cast<std::chrono::milliseconds>(
+            eind - std::chrono::steady_clock::now());
+        pollfd p{e.van, POLLIN, 0};
+        if (rest.count() <= 0 || poll(&p, 1, static_cast<int>(rest.count())) != 1) return false;
+        char blok[512];
+        const ssize_t k = read(e.van, blok, sizeof blok);
+        if (k <= 0) return false;
+        e.buffer.append(blok, static_cast<std::size_t>(k));
+    }
+}
+
+// The answer to a command: the first line that is no MESSAGE or DEBUG.
+bool antwoord(Engine& e, int limietms, std::string& regel) {
+    while (leesregel(e, limietms, regel)) {
+        if (regel.rfind("MESSAGE", 0) != 0 && regel.rfind("DEBUG", 0) != 0) return true;
+        ++e.notes;
+    }
+    return false;
+}
+
+bool verwacht(Engine& e, const std::string& commando, int limietms) {
+    stuur(e, commando);
+    std::string regel;
+    if (!antwoord(e, limietms, regel)) {
+        fout(e, "no answer to " + commando);
+        return false;
+    }
+    if (regel != "OK") fout(e, "answered '" + regel + "' to " + commando);
+    return regel == "OK";
+}
+
+// Reads "x,y" exactly, both on the board.
+bool leeszet(const std::string& s, int& x, int& y) {
+    int n = 0;
+    return std::sscanf(s.c_str(), "%d,%d%n", &x, &y, &n) == 2 && n == static_cast<int>(s.size()) &&
+           x >= 0 && x < Size && y >= 0 && y < Size;
+}
+
+struct Partij {
+    int bord[Size][Size]; // 0 free, 1 black, 2 white
+    int zetten;
+    int doodbij; // the move after which no five fitted any more; 0 if never
+    std::string opening;
+};
+
+const int Richting[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
+
+bool vijf(const Partij& p, int x, int y) {
+    for (const auto& d : Richting) {
+        int n = 1;
+        for (int kant = -1; kant <= 1; kant += 2)
+            for (int i = 1;; ++i) {
+                const int a = x + kant * i * d[0], b = y + kant * i * d[1];
+                if (a < 0 || a >= Size || b < 0 || b >= Size || p.bord[a][b] != p.bord[x][y]) break;
+                ++n;
+            }
+        if (n >= 5) return true;
+    }
+    return false;
+}
+
+// Whether a window of five still holds stones of at most one colour.
+bool levend(const Partij& p) {
+    for (int x = 0; x < Size; ++x)
+        for (int y = 0; y < Size; ++y)
+            for (const auto& d : Richting) {
+                const int ex = x + 4 * d[0], ey = y + 4 * d[1];
+                if (ex < 0 || ex >= Size || ey < 0 || ey >= Size) continue;
+                int kleuren = 0;
+                for (int i = 0; i < 5; ++i) kleuren |= 1 << p.bord[x + i * d[0]][y + i * d[1]];
+                if ((kleuren & 6) != 6) return true;
+            }
+    return false;
+}
+
+long long Traagste = 0; // the slowest answer to a move, in microseconds
+
+// One game; returns 1 or 2 for the colour that made five, 0 for a full board,
+// -1 when an engine failed (the game is abandoned).
+int speel(Engine* e[2], Partij& p) {
+    std::memset(p.bord, 0, sizeof p.bord);
+    p.zetten = p.doodbij = 0;
+    p.opening.clear();
+    std::string commando = "BEGIN";
+    for (int kleur = 1;; kleur = 3 - kleur) {
+        Engine& zetter = *e[kleur - 1];
+        const auto t0 = std::chrono::steady_clock::now();
+        stuur(zetter, commando);
+        std::string regel;
+        int x, y;
+        if (!antwoord(zetter, MoveLimitMs, regel)) {
+            fout(zetter, "no move after " + commando);
+            return -1;
+        }
+        const long long us = std::chrono::duration_cast<std::chrono::microseconds>(
+                                 std::chrono::steady_clock::now() - t0)
+                                 .count();
+        if (us > Traagste) Traagste = us;
+        if (!leeszet(regel, x, y) || p.bord[x][y] != 0) {
+            fout(zetter, "answered '" + regel + "' to " + commando + " at move " +
+                             std::to_string(p.zetten + 1));
+            return -1;
+        }
+        p.bord[x][y] = kleur;
+        if (++p.zetten <= 4) p.opening += regel + " ";
+        if (vijf(p, x, y)) return kleur;
+        if (p.doodbij == 0 && !levend(p)) p.doodbij = p.zetten;
+        if (p.zetten == Size * Size) return 0;
+        commando = "TURN " + regel;
+    }
+}
+
+bool eindig(Engine& e) {
+    stuur(e, "END");
+    close(e.naar);
+    int status = 0;
+    for (int i = 0; i < 500; ++i) {
+        if (waitpid(e.pid, &status, WNOHANG) == e.pid)
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        usleep(10000);
+    }
+    kill(e.pid, SIGKILL);
+    waitpid(e.pid, &status, 0);
+    fout(e, "still running 5 s after END");
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 5 || std::atoi(argv[1]) < 1) {
+        std::fputs("usage: pbrain-wedstrijd GAMES STYLE1 STYLE2 COMMAND [ARGUMENT...]\n", stderr);
+        return 2;
+    }
+    signal(SIGPIPE, SIG_IGN); // a dead engine is reported, not fatal
+    const int partijen = std::atoi(argv[1]);
+    Engine een, twee;
+    if (!start(een, 1, argv + 4) || !start(twee, 2, argv + 4)) {
+        std::perror("pbrain-wedstrijd");
+        return 1;
+    }
+    Engine* beide[2] = {&een, &twee};
+    for (int i = 0; i < 2; ++i) {
+        if (!verwacht(*beide[i], "START 19", StartLimitMs)) return 1;
+        for (const char* info : {"INFO timeout_turn 5000", "INFO timeout_match 0",
+                                 "INFO max_memory 83886080", "INFO game_type 1", "INFO rule 0"})
+            stuur(*beide[i], info);
+        if (std::strcmp(argv[2 + i], "-") != 0)
+            stuur(*beide[i], std::string("INFO style ") + argv[2 + i]);
+    }
+
+    int zwart = 0, wit = 0, remise = 0, zetten = 0, dood = 0, gespeeld = 0;
+    std::set<std::string> openingen;
+    static Partij p;
+    for (int g = 1; g <= partijen && Faults == 0; ++g) {
+        Engine* volgorde[2] = {g % 2 ? &een : &twee, g % 2 ? &twee : &een};
+        if (g > 1 &&
+            !(verwacht(een, "RESTART", MoveLimitMs) && verwacht(twee, "RESTART", MoveLimitMs)))
+            break;
+        const int uitslag = speel(volgorde, p);
+        if (uitslag < 0) break;
+        ++gespeeld;
+        zetten += p.zetten;
+        openingen.insert(p.opening);
+        (uitslag == 1 ? zwart : uitslag == 2 ? wit : remise)++;
+        if (p.doodbij) ++dood;
+        std::printf("game %d: engine %d black, %s after %d moves", g, volgorde[0]->number,
+                    uitslag == 1   ? "black wins"
+                    : uitslag == 2 ? "white wins"
+                                   : "full board",
+                    p.zetten);
+        if (p.doodbij) std::printf(" (no five possible after move %d)", p.doodbij);
+        std::printf("\n");
+    }
+    for (Engine* e : beide)
+        if (!eindig(*e)) fout(*e, "did not end with status 0");
+    if (gespeeld > 1 && openingen.size() == 1) {
+        std::printf("FAULT: every game opened with the same four moves\n");
+        ++Faults;
+    }
+    std::printf("games %d black %d white %d draws %d moves %d; dead boards %d; distinct openings "
+                "%zu; notes %d; slowest answer %.1f ms\n",
+                gespeeld, zwart, wit, remise, zetten, dood, openingen.size(),
+                een.notes + twee.notes, Traagste / 1000.0);
+    return Faults == 0 && gespeeld == partijen ? 0 : 1;
+}
