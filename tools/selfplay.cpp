@@ -1,7 +1,8 @@
 // kalvor-selfplay: seeded computer-against-computer games without delays.
 // Computer 1 plays black from set 1, computer 2 white from set 2; games
 // alternate who opens, as a run of the program does. A tool for comparing
-// styles and the driver for performance measurements.
+// styles, on the game's board or on another of 15 to 20 lines, one pair of
+// styles or all 25 at once, and the driver for performance measurements.
 #include <cctype>
 #include <climits>
 #include <cstdint>
@@ -20,7 +21,8 @@ namespace {
 // The usage lines; a faulty command line gets them on standard error, after
 // a line that says what is wrong with it.
 void gebruik(std::FILE* uit) {
-    std::fputs("usage: kalvor-selfplay [--games N] [--seed S] [--black STYLE] [--white STYLE]\n"
+    std::fputs("usage: kalvor-selfplay [--games N] [--seed S] [--size N]\n"
+               "                       [--black STYLE] [--white STYLE] | [--table]\n"
                "styles: roekeloos aanvallend normaal behoedzaam angstig\n",
                uit);
 }
@@ -33,9 +35,15 @@ void toonhulp() {
                "black, computer 2 white, the opener alternating from game to game; the\n"
                "seed decides the random first four moves of each game. Prints\n"
                "  games G black B white W draws D moves M\n"
+               "With --table every style of computer 1 plays every style of computer 2,\n"
+               "the games of each pair from the same seed, and a table of the winning\n"
+               "percentages is printed instead.\n"
                "\n"
-               "  --games N      number of games (default 100)\n"
+               "  --games N      number of games, of each pair with --table (default 100)\n"
                "  --seed S       seed of the random generator (default 1)\n"
+               "  --size N       lines of the square board, 15 to 20 (default 19); five or\n"
+               "                 more in a row wins on every board\n"
+               "  --table        all 25 pairs of styles\n"
                "  --black STYLE  style of computer 1, black (default normaal)\n"
                "  --white STYLE  style of computer 2, white (default normaal); style names\n"
                "                 may be written in any case\n"
@@ -46,9 +54,58 @@ void toonhulp() {
 }
 
 // One game from the empty board; the opener is black for odd game numbers.
-void speelpartij(long number) {
+void speelpartij(long long number) {
     beginpartij(number % 2 == 1 ? BlackToMove : WhiteToMove);
     while (gamerunning() && kieszet()) legzet(TargetCol, TargetRow);
+}
+
+struct Uitslag {
+    long long blackWins, whiteWins, draws, moves;
+};
+
+// A series of games from the seed, computer 1 playing black in `black`'s
+// style and computer 2 white in `white`'s.
+Uitslag speelreeks(long long games, uint64_t seed, int black, int white) {
+    zaai(seed);
+    zetstijl(1, black);
+    zetstijl(2, white);
+    Uitslag u{};
+    for (long long g = 1; g <= games; ++g) {
+        speelpartij(g);
+        u.moves += MoveCount;
+        if (GameState == BlackWon)
+            ++u.blackWins;
+        else if (GameState == WhiteWon)
+            ++u.whiteWins;
+        else
+            ++u.draws;
+    }
+    return u;
+}
+
+// A count as a whole percentage of the games, rounded half up.
+int procent(long long n, long long games) {
+    return games == 0 ? 0 : static_cast<int>((200 * n + games) / (2 * games));
+}
+
+// Every pair of styles as a table: rows computer 1's style, columns
+// computer 2's, each cell the percentages of games won by computer 1 and
+// by computer 2 (the rest are draws).
+void speeltabel(long long games, uint64_t seed) {
+    std::printf("games won by computer 1 (black) / computer 2 (white), in %% of %lld games a "
+                "pair on %d x %d;\nrows: computer 1's style, columns: computer 2's\n",
+                games, Bordgrootte, Bordgrootte);
+    std::printf("%-11s", "");
+    for (int white = Roekeloos; white <= Angstig; ++white) std::printf("%11s", stijlnaam(white));
+    std::printf("\n");
+    for (int black = Roekeloos; black <= Angstig; ++black) {
+        std::printf("%-11s", stijlnaam(black));
+        for (int white = Roekeloos; white <= Angstig; ++white) {
+            const Uitslag u = speelreeks(games, seed, black, white);
+            std::printf("    %3d/%3d", procent(u.blackWins, games), procent(u.whiteWins, games));
+        }
+        std::printf("\n");
+    }
 }
 
 // A whole decimal number with an optional sign, as its sign and magnitude;
@@ -114,13 +171,19 @@ int main(int argc, char** argv) {
     long long games = 100;
     uint64_t seed = 1;
     int black = Normaal, white = Normaal;
+    int32_t size = BoardSize;
+    bool table = false, styles = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
             toonhulp();
             return 0;
         }
-        if (a != "--games" && a != "--seed" && a != "--black" && a != "--white")
+        if (a == "--table") {
+            table = true;
+            continue;
+        }
+        if (a != "--games" && a != "--seed" && a != "--black" && a != "--white" && a != "--size")
             return weiger("unknown option '" + a + "'");
         if (i + 1 >= argc) return weiger(a + " needs a value");
         const char* v = argv[++i];
@@ -129,7 +192,14 @@ int main(int argc, char** argv) {
             why = leesaantal(v, games);
         } else if (a == "--seed") {
             why = leesseed(v, seed);
+        } else if (a == "--size") {
+            long long n = 0;
+            why = leesaantal(v, n);
+            if (!why && (n < MinBoardSize || n > MaxBoardSize))
+                why = "the board has 15 to 20 lines";
+            size = static_cast<int32_t>(n);
         } else {
+            styles = true;
             int& style = a == "--black" ? black : white;
             style = leesstijl(v);
             if (style == 0) return weiger(a + ": unknown style '" + v + "'");
@@ -137,21 +207,15 @@ int main(int argc, char** argv) {
         if (why) return weiger(a + ": " + why + ": '" + v + "'");
     }
 
-    zaai(seed);
-    zetstijl(1, black);
-    zetstijl(2, white);
-    long long blackWins = 0, whiteWins = 0, draws = 0, moves = 0;
-    for (long long g = 1; g <= games; ++g) {
-        speelpartij(static_cast<long>(g));
-        moves += MoveCount;
-        if (GameState == BlackWon)
-            ++blackWins;
-        else if (GameState == WhiteWon)
-            ++whiteWins;
-        else
-            ++draws;
+    if (table && styles)
+        return weiger("--table plays every style; --black and --white do not go with it");
+    zetbordgrootte(size);
+    if (table) {
+        speeltabel(games, seed);
+        return 0;
     }
-    std::printf("games %lld black %lld white %lld draws %lld moves %lld\n", games, blackWins,
-                whiteWins, draws, moves);
+    const Uitslag u = speelreeks(games, seed, black, white);
+    std::printf("games %lld black %lld white %lld draws %lld moves %lld\n", games, u.blackWins,
+                u.whiteWins, u.draws, u.moves);
     return 0;
 }

@@ -15,8 +15,8 @@
 
 struct Sessie {
     Protocolstaat staat;
-    MoveRecord moves[MaxMoves + 1];
-    int32_t count, side, state;
+    MoveRecord moves[MaxBoardMoves + 1];
+    int32_t size, count, side, state;
     EvalRecord sets[3];
     bool verder = true;  // false once END was read
     std::string laatste; // the last answer
@@ -26,11 +26,14 @@ struct Sessie {
         bewaar();
     }
     void laad() {
+        // Another session may play another board: its tables are made anew.
+        if (Bordgrootte != size) zetbordgrootte(size);
         std::memcpy(MoveList, moves, sizeof moves);
         std::memcpy(EvalSet, sets, sizeof sets);
         MoveCount = count, SideToMove = side, GameState = state;
     }
     void bewaar() {
+        size = Bordgrootte;
         std::memcpy(moves, MoveList, sizeof moves);
         std::memcpy(sets, EvalSet, sizeof sets);
         count = MoveCount, side = SideToMove, state = GameState;

@@ -215,7 +215,8 @@ const Fout Fouten[] = {
     {"", "TAKEBACK 1,1", "ERROR not started"},
     {"", "RESTART", "ERROR not started"},
     {"", "BOARD\nDONE", "ERROR not started"},
-    {"", "START 20", "ERROR unsupported board size"},
+    {"", "START 21", "ERROR unsupported board size"},
+    {"", "START 14", "ERROR unsupported board size"},
     {"", "START -19", "ERROR unsupported board size"},
     {"", "RECTSTART 19,18", "ERROR unsupported board size"},
     {"", "START", "ERROR malformed board size"},
@@ -256,6 +257,11 @@ const Fout Fouten[] = {
     {S2, "BOARD\n0,0,1\nTURN 1,1", "ERROR BOARD block not closed by DONE"},
     {S2 + "\nTAKEBACK $", "TURN 0,0", "ERROR it is not the opponent's turn"},
     {Sw, "TURN 0,0", "ERROR game over"},
+    {"START 15", "TURN 15,0", "ERROR coordinates outside the 15x15 board"},
+    {"START 15", "BOARD\n0,15,1\nDONE", "ERROR coordinates outside the 15x15 board"},
+    {"START 15\nTURN 14,14", "TAKEBACK 15,15", "ERROR coordinates outside the 15x15"},
+    {"START 20", "TURN 20,3", "ERROR coordinates outside the 20x20 board"},
+    {"START 20", "RECTSTART 20,15", "ERROR unsupported board size"},
     {Sw, "BEGIN", "ERROR BEGIN is only possible"},
 };
 
@@ -279,6 +285,30 @@ TEST(PbrainErrors, EveryRefusalIsOneLineAndLeavesTheGameAlone) {
         EXPECT_EQ(s.staat.eigenstijl, voor.staat.eigenstijl);
         EXPECT_FALSE(s.staat.inbord);
     }
+}
+
+// The tournament boards: the far corner of 20 x 20 is a point like any
+// other, the first move of 15 x 15 lies within four lines of its middle,
+// and a session on one board leaves nothing of it to the next.
+TEST(PbrainBoards, TwentyAndFifteenLinesAreStartedAndPlayed) {
+    zaai(3);
+    Sessie s;
+    EXPECT_EQ(s.stuur("START 20"), "OK\n");
+    int c = 0, r = 0;
+    ASSERT_TRUE(leeszet(s.stuur("TURN 19,19"), c, r));
+    EXPECT_TRUE(c >= 18 && r >= 18) << c << "," << r;
+    EXPECT_EQ(s.moves[1].column, 20);
+    EXPECT_EQ(s.stuur("TAKEBACK " + std::to_string(c - 1) + "," + std::to_string(r - 1)), "OK\n");
+    EXPECT_EQ(s.stuur("RECTSTART 15,15"), "OK\n");
+    EXPECT_EQ(s.count, 0);
+    for (int game = 0; game < 20; ++game) {
+        ASSERT_TRUE(leeszet(s.stuur("BEGIN"), c, r));
+        EXPECT_TRUE(c >= 4 && c <= 12 && r >= 4 && r <= 12) << c << "," << r;
+        EXPECT_EQ(s.stuur("RESTART"), "OK\n");
+    }
+    EXPECT_EQ(s.stuur("START 19"), "OK\n");
+    EXPECT_EQ(s.stuur("TURN 19,0"), "ERROR coordinates outside the 19x19 board\n");
+    EXPECT_NE(s.stuur("ABOUT").find("rule=\"five or more in a row wins\""), std::string::npos);
 }
 
 TEST(PbrainLines, LineEndsSpacesAndCaseDoNotMatter) {

@@ -129,9 +129,9 @@ std::string willekeurigeregel(std::mt19937& g, const Sessie& s) {
 
 // What must hold after every line, whatever came in.
 void toetsspel(Sessie& s) {
-    ASSERT_TRUE(s.count >= 0 && s.count <= MaxMoves);
+    ASSERT_TRUE(s.count >= 0 && s.count <= s.size * s.size);
     ASSERT_TRUE(s.state >= NoGame && s.state <= Draw);
-    bool bezet[BoardSize + 1][BoardSize + 1] = {};
+    bool bezet[MaxBoardSize + 1][MaxBoardSize + 1] = {};
     for (int n = 1; n <= s.count; ++n) {
         const MoveRecord& m = s.moves[n];
         ASSERT_TRUE(onboard(m.column, m.row) && !bezet[m.column][m.row]) << n;

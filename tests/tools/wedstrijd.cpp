@@ -3,8 +3,10 @@
 // once, plays a number of games between them over pipes and checks every
 // answer; the engines may be native programs or Windows programs under wine.
 //
-//   pbrain-wedstrijd GAMES STYLE1 STYLE2 COMMAND [ARGUMENT...]
+//   pbrain-wedstrijd [--size N] GAMES STYLE1 STYLE2 COMMAND [ARGUMENT...]
 //
+// The games are played on a board of N lines (START N; default 19, the
+// managers' own boards are 15 and 20).
 // Each engine is started as COMMAND ARGUMENT...; STYLE1 and STYLE2 reach the
 // two as INFO style ("-" sends none). Engine 1 opens the odd games with
 // BEGIN, engine 2 the even ones; RESTART comes between games. Commands end
@@ -12,7 +14,7 @@
 // games: an engine that answered one would be read out of step and fail.
 //
 // An answer must come within the time limit and be a free point of the
-// 19 x 19 board; MESSAGE and DEBUG lines before it are passed over. A game
+// board; MESSAGE and DEBUG lines before it are passed over. A game
 // ends with a five, by the manager's own check, or with a full board; a
 // board on which no five fits any more is played to the end, as managers do.
 // Prints a line per game and a summary, and exits with 0 only when every
@@ -32,7 +34,8 @@
 
 namespace {
 
-constexpr int Size = 19;
+constexpr int MaxSize = 20;
+int Size = 19;                      // lines of the board played
 constexpr int StartLimitMs = 60000; // a first start of wine builds its prefix
 constexpr int MoveLimitMs = 30000;
 
@@ -128,7 +131,7 @@ bool leeszet(const std::string& s, int& x, int& y) {
 }
 
 struct Partij {
-    int bord[Size][Size]; // 0 free, 1 black, 2 white
+    int bord[MaxSize][MaxSize]; // 0 free, 1 black, 2 white
     int zetten;
     int doodbij; // the move after which no five fitted any more; 0 if never
     std::string opening;
@@ -219,8 +222,14 @@ bool eindig(Engine& e) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 5 || std::atoi(argv[1]) < 1) {
-        std::fputs("usage: pbrain-wedstrijd GAMES STYLE1 STYLE2 COMMAND [ARGUMENT...]\n", stderr);
+    if (argc > 2 && std::strcmp(argv[1], "--size") == 0) {
+        Size = std::atoi(argv[2]);
+        argc -= 2, argv += 2;
+    }
+    if (argc < 5 || std::atoi(argv[1]) < 1 || Size < 5 || Size > MaxSize) {
+        std::fputs("usage: pbrain-wedstrijd [--size N] GAMES STYLE1 STYLE2 COMMAND "
+                   "[ARGUMENT...]\n",
+                   stderr);
         return 2;
     }
     signal(SIGPIPE, SIG_IGN); // a dead engine is reported, not fatal
@@ -232,7 +241,7 @@ int main(int argc, char** argv) {
     }
     Engine* beide[2] = {&een, &twee};
     for (int i = 0; i < 2; ++i) {
-        if (!verwacht(*beide[i], "START 19", StartLimitMs)) return 1;
+        if (!verwacht(*beide[i], "START " + std::to_string(Size), StartLimitMs)) return 1;
         for (const char* info : {"INFO timeout_turn 5000", "INFO timeout_match 0",
                                  "INFO max_memory 83886080", "INFO game_type 1", "INFO rule 0"})
             stuur(*beide[i], info);

@@ -80,13 +80,26 @@ bool leesgetallen(std::string_view s, long long* v, int n) {
 }
 
 const char* const Misvormd = "malformed coordinates, expected x,y";
-const char* const Buitenbord = "coordinates outside the 19x19 board";
+// The refusal of a point off the board, naming the board being played.
+const char* buitenbord() {
+    static const char* const Teksten[] = {
+        "coordinates outside the 15x15 board", "coordinates outside the 16x16 board",
+        "coordinates outside the 17x17 board", "coordinates outside the 18x18 board",
+        "coordinates outside the 19x19 board", "coordinates outside the 20x20 board"};
+    static_assert(sizeof Teksten / sizeof Teksten[0] == MaxBoardSize - MinBoardSize + 1);
+    return Teksten[Bordgrootte - MinBoardSize];
+}
+
+// Whether a wire coordinate lies on the board being played.
+bool opbord(long long v) {
+    return v >= 0 && v < Bordgrootte;
+}
 
 // A wire point "x,y" as an engine point; nullptr or the reason it is refused.
 const char* leespunt(std::string_view s, int& c, int& r) {
     long long v[2];
     if (!leesgetallen(s, v, 2)) return Misvormd;
-    if (v[0] < 0 || v[0] >= BoardSize || v[1] < 0 || v[1] >= BoardSize) return Buitenbord;
+    if (!opbord(v[0]) || !opbord(v[1])) return buitenbord();
     c = static_cast<int>(v[0]) + 1;
     r = static_cast<int>(v[1]) + 1;
     return nullptr;
@@ -157,10 +170,10 @@ int aanzet() {
 // any more, so every free point is as good as another; the manager still
 // wants one until the board is full. False when no point is free.
 bool eerstevrij(int& c, int& r) {
-    bool vol[BoardSize + 1][BoardSize + 1] = {};
+    bool vol[MaxBoardSize + 1][MaxBoardSize + 1] = {};
     for (int32_t n = 1; n <= MoveCount; ++n) vol[MoveList[n].column][MoveList[n].row] = true;
-    for (c = 1; c <= BoardSize; ++c)
-        for (r = 1; r <= BoardSize; ++r)
+    for (c = 1; c <= Bordgrootte; ++c)
+        for (r = 1; r <= Bordgrootte; ++r)
             if (!vol[c][r]) return true;
     return false;
 }
@@ -213,8 +226,11 @@ void antwoordzet(std::string& uit) {
 void doestart(Protocolstaat& p, std::string_view rest, bool rechthoek, std::string& uit) {
     long long v[2] = {0, 0};
     if (!leesgetallen(rest, v, rechthoek ? 2 : 1)) return fout(uit, "malformed board size");
-    if (v[0] != BoardSize || (rechthoek && v[1] != BoardSize))
-        return fout(uit, "unsupported board size, only 19x19 is played");
+    // Squares only; the engine refuses a size it cannot play and changes
+    // nothing then.
+    if ((rechthoek && v[1] != v[0]) || v[0] < MinBoardSize || v[0] > MaxBoardSize ||
+        !zetbordgrootte(static_cast<int32_t>(v[0])))
+        return fout(uit, "unsupported board size, square boards of 15 to 20 lines are played");
     geenpartij(p);
     p.gestart = true;
     schrijf(uit, "OK");
@@ -291,8 +307,8 @@ void bordregel(Protocolstaat& p, std::string_view regel) {
     const char* reden = nullptr;
     if (!leesgetallen(regel, v, 3))
         reden = "malformed BOARD line, expected x,y,field";
-    else if (v[0] < 0 || v[0] >= BoardSize || v[1] < 0 || v[1] >= BoardSize)
-        reden = Buitenbord;
+    else if (!opbord(v[0]) || !opbord(v[1]))
+        reden = buitenbord();
     else if (v[2] != 1 && v[2] != 2)
         reden = "BOARD field must be 1 (own stone) or 2 (opponent's stone)";
     else if (p.bordveld[v[0] + 1][v[1] + 1] != 0)
@@ -368,6 +384,7 @@ bool inbordblok(Protocolstaat& p, std::string_view regel, std::string& uit) {
 void beginprotocol(Protocolstaat& p) {
     std::memset(&p, 0, sizeof p);
     p.eigenstijl = Normaal;
+    zetbordgrootte(BoardSize);
     zetstijl(1, Normaal);
     zetstijl(2, Normaal);
     geenpartij(p);
@@ -389,7 +406,8 @@ bool verwerkregel(Protocolstaat& p, std::string_view regel, std::string& uit) {
     if (isnaam(woord, "BEGIN") || isnaam(woord, "TURN")) stuuruitgesteld(p, uit);
     if (isnaam(woord, "ABOUT")) {
         schrijf(uit, "name=\"Kalvor\", version=\"" KALVOR_VERSION
-                     "\", author=\"Kalvor developers\", country=\"NL\"");
+                     "\", author=\"de Kalvor-ontwikkelaars\", country=\"NL\", "
+                     "boards=\"15x15 to 20x20\", rule=\"five or more in a row wins\"");
     } else if (isnaam(woord, "INFO")) {
         doeinfo(p, rest);
     } else if (isnaam(woord, "START") || isnaam(woord, "RECTSTART")) {

@@ -3,9 +3,11 @@
 // line (a move "x,y", OK, ERROR <reason>, UNKNOWN <command> or the ABOUT
 // line), except that the lines of a BOARD block are answered together on
 // DONE, INFO is never answered, and a DEBUG line may go before the answer to
-// BEGIN, TURN or DONE. Coordinates on the wire are 0-based, x the column and
-// y the row; the engine's are 1..19, so the protocol adds one on the way in
-// and takes it off on the way out, and nothing else translates.
+// BEGIN, TURN or DONE. The board is the square START names, of 15 to 20
+// lines, and the rule is always the engine's own: five or more in a row
+// wins. Coordinates on the wire are 0-based, x the column and y the row; the
+// engine's are 1..N, so the protocol adds one on the way in and takes it off
+// on the way out, and nothing else translates.
 //
 // The game goes on until a five or a full board: on a dead board (no five
 // can be made any more, GameState Draw) the adapter still takes the
@@ -34,7 +36,7 @@ struct Bordpunt {
 };
 
 struct Protocolstaat {
-    bool gestart;   // START 19 accepted
+    bool gestart;   // START (or RECTSTART) accepted, for the engine's Bordgrootte
     int eigenkleur; // BlackToMove or WhiteToMove once the colours are known, else 0
     int eigenstijl; // the style of the adapter's own side, Roekeloos .. Angstig
 
@@ -46,14 +48,14 @@ struct Protocolstaat {
     // the opponent's (field 2), and the first fault found in the block.
     bool inbord;
     const char* bordfout;
-    int8_t bordveld[BoardSize + 1][BoardSize + 1]; // 0 free, 1 own, 2 opponent
-    Bordpunt eigen[MaxMoves];
-    Bordpunt tegen[MaxMoves];
+    int8_t bordveld[MaxBoardSize + 1][MaxBoardSize + 1]; // 0 free, 1 own, 2 opponent
+    Bordpunt eigen[MaxBoardMoves];
+    Bordpunt tegen[MaxBoardMoves];
     int aantaleigen, aantaltegen;
 };
 
-// Puts the protocol and the engine in their start state: no game, both sets
-// with the Normaal codes, the adapter's style Normaal.
+// Puts the protocol and the engine in their start state: no game, the board
+// of 19 lines, both sets with the Normaal codes, the adapter's style Normaal.
 void beginprotocol(Protocolstaat& p);
 
 // Handles one input line, with or without its line end, and appends the
