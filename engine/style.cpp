@@ -1,7 +1,5 @@
 #include "style.h"
 
-#include <cstring>
-
 #include "board.h"
 #include "partij.h"
 
@@ -25,8 +23,13 @@ const char* stijlnaam(int style) {
 
 int stijlnummer(const char* name) {
     if (!name) return 0;
-    for (int i = 1; i <= 5; ++i)
-        if (std::strcmp(name, Names[i]) == 0) return i;
+    auto klein = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (int i = 1; i <= 5; ++i) {
+        const char* a = name;
+        const char* b = Names[i];
+        while (*a && klein(*a) == *b) ++a, ++b;
+        if (*a == '\0' && *b == '\0') return i;
+    }
     return 0;
 }
 

@@ -21,8 +21,8 @@ struct StyleCodes {
 // both Normaal styles weigh own to opponent as 6 : 5.
 extern const StyleCodes StyleTable[3][6];
 
-// Lowercase Dutch name of a style ("roekeloos" .. "angstig"), and back; 0 for
-// an unknown name.
+// Lowercase Dutch name of a style ("roekeloos" .. "angstig"), and back from a
+// name in any case ("Angstig", "ANGSTIG"); 0 for an unknown name.
 const char* stijlnaam(int style);
 int stijlnummer(const char* name);
 

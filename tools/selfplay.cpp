@@ -3,7 +3,6 @@
 // alternate who opens, as a run of the program does. A tool for comparing
 // styles, on the game's board or on another of 15 to 20 lines, one pair of
 // styles or all 25 at once, and the driver for performance measurements.
-#include <cctype>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -148,16 +147,6 @@ const char* leesseed(const char* text, uint64_t& seed) {
     return nullptr;
 }
 
-// A style by name, in any case, as the adapter takes it; 0 if unknown.
-int leesstijl(const char* text) {
-    char name[16] = {};
-    for (std::size_t i = 0; text[i]; ++i) {
-        if (i + 1 >= sizeof name) return 0;
-        name[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
-    }
-    return stijlnummer(name);
-}
-
 // A faulty command line: the message, then the usage, and status 2.
 int weiger(const std::string& message) {
     std::fprintf(stderr, "kalvor-selfplay: %s\n", message.c_str());
@@ -201,7 +190,7 @@ int main(int argc, char** argv) {
         } else {
             styles = true;
             int& style = a == "--black" ? black : white;
-            style = leesstijl(v);
+            style = stijlnummer(v);
             if (style == 0) return weiger(a + ": unknown style '" + v + "'");
         }
         if (why) return weiger(a + ": " + why + ": '" + v + "'");

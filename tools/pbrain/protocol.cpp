@@ -278,9 +278,7 @@ void doeinfo(Protocolstaat& p, std::string_view rest) {
     splitswoord(rest, sleutel, waarde);
     if (!isnaam(sleutel, "STYLE")) return;
     char naam[16] = {};
-    for (std::size_t i = 0; i < waarde.size() && i + 1 < sizeof naam; ++i)
-        naam[i] = waarde[i] >= 'A' && waarde[i] <= 'Z' ? static_cast<char>(waarde[i] - 'A' + 'a')
-                                                       : waarde[i];
+    waarde.copy(naam, sizeof naam - 1);
     const int stijl = waarde.size() < sizeof naam ? stijlnummer(naam) : 0;
     if (stijl == 0) {
         const std::string tekst = "INFO style '" + zichtbaar(waarde) +
