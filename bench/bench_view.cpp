@@ -1,6 +1,7 @@
 // Cost of drawing: a full redraw of a board with 361 stones against one
-// whole-layer copy of the same size, one stone placement, and the plain
-// redraw that composes every stone through whole-layer copies.
+// whole-layer copy of the same size, one stone placement (with markers and
+// with move numbers), and the plain redraw that composes every stone
+// through whole-layer copies.
 #include <QApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -88,6 +89,25 @@ void BM_OneStoneShown(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OneStoneShown)->Unit(benchmark::kMicrosecond);
+
+// The same with move numbers instead of markers: two texts a stone, its
+// own and its predecessor's.
+void BM_FullRedraw361Numbers(benchmark::State& state) {
+    TForm1* f = venster();
+    f->Nummers->setChecked(true);
+    for (auto _ : state) f->tekenbord();
+    f->Nummers->setChecked(false);
+}
+BENCHMARK(BM_FullRedraw361Numbers)->Unit(benchmark::kMicrosecond);
+
+void BM_OneStoneNumbers(benchmark::State& state) {
+    TForm1* f = venster();
+    SoundOn = false;
+    f->Nummers->setChecked(true);
+    for (auto _ : state) f->tekensteen(MoveCount);
+    f->Nummers->setChecked(false);
+}
+BENCHMARK(BM_OneStoneNumbers)->Unit(benchmark::kMicrosecond);
 
 void BM_PerStoneRedraw361(benchmark::State& state) {
     venster();

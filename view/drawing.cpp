@@ -8,6 +8,7 @@
 // move's mark, and the screen is refreshed for those two squares only. A
 // full redraw composes every stone into the buffer once and shows it once.
 #include <QPainter>
+#include <QtMath>
 
 #include "board.h"
 #include "drawing.h"
@@ -19,21 +20,69 @@ namespace {
 
 const QColor Key(0, 128, 0);
 
-// A stone picture scaled once per size into a sprite: the picture's
-// transparent colour (its bottom-left pixel) is left out before scaling, so
-// that no background can bleed into the edge, and every pixel of the sprite
-// is then either fully transparent or fully opaque in the stone's own
-// colours. A transparent layer can only show a pixel or not, so a soft edge
-// would appear as a fringe of mixed colours.
+// Type sizes given in points are design points: the window was drawn at 120
+// pixels per inch, so a point is 120 / 72 design pixels (6 points are 10
+// pixels, 8 points 13).
+int puntpixels(int points) {
+    return qMax(1, qRound(points * 120 / 72.0));
+}
+
+// The mean colour of the wood where stones can lie: the grid keeps a margin
+// of 8 % of the board and a stone reaches about 2.5 % beyond its line, so
+// the wood from 6 % to 94 % each way, inside the frame and its shadow.
+// Computed once per wood picture.
+struct Houtkleur {
+    QRgb colour = 0;
+    qint64 source = 0;
+};
+Houtkleur Hout;
+
+QRgb houtkleur(const QImage& wood) {
+    if (Hout.source == wood.cacheKey()) return Hout.colour;
+    const QImage rgb = wood.convertToFormat(QImage::Format_RGB32);
+    const QRect inner(rgb.width() * 6 / 100, rgb.height() * 6 / 100, rgb.width() * 88 / 100,
+                      rgb.height() * 88 / 100);
+    quint64 r = 0, g = 0, b = 0, n = 0;
+    for (int y = inner.top(); y <= inner.bottom(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = inner.left(); x <= inner.right(); ++x) {
+            r += qRed(line[x]);
+            g += qGreen(line[x]);
+            b += qBlue(line[x]);
+            ++n;
+        }
+    }
+    Hout.colour = n ? qRgb(int((r + n / 2) / n), int((g + n / 2) / n), int((b + n / 2) / n)) : 0;
+    Hout.source = wood.cacheKey();
+    return Hout.colour;
+}
+
+// A stone picture scaled once per size and screen into a sprite. The
+// picture's transparent colour (its bottom-left pixel) is left out before
+// scaling, so that no background can bleed into the edge; the scaled alpha
+// of a rim pixel is then the share of it that the disc covers. A transparent
+// layer can only show a pixel or not, so the rim cannot be mixed with the
+// wood below it on the screen; it is mixed here instead, with the wood's
+// mean colour: every pixel the disc covers at least a quarter of is made
+// opaque in the mix of its stone colour and that wood colour, every other
+// pixel fully transparent. The rim loses its stairs, and neither the key
+// colour nor the picture's background can show. A lower share would let
+// pixels of almost pure wood colour cut into a grid line where it meets the
+// stone; a higher one leaves more of the stairs.
+const int RimCover = 64;
+
 struct Sprite {
     QImage image;
-    int size = -1, scale = 0;
+    int size = -1;
+    qreal scale = 0;
     qint64 source = 0;
+    QRgb wood = 0;
 };
 Sprite WhiteSprite, BlackSprite;
 
-const QImage& sprite(Sprite& s, const QImage& picture, int size, int scale) {
-    if (s.size == size && s.scale == scale && s.source == picture.cacheKey()) return s.image;
+const QImage& sprite(Sprite& s, const QImage& picture, int size, qreal scale, QRgb wood) {
+    if (s.size == size && s.scale == scale && s.source == picture.cacheKey() && s.wood == wood)
+        return s.image;
     QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
     const QRgb bg = picture.pixel(0, picture.height() - 1) & 0xFFFFFF;
     for (int y = 0; y < argb.height(); ++y) {
@@ -41,38 +90,50 @@ const QImage& sprite(Sprite& s, const QImage& picture, int size, int scale) {
         for (int x = 0; x < argb.width(); ++x)
             if ((line[x] & 0xFFFFFF) == bg) line[x] = 0;
     }
-    // Premultiplied scaling averages only the stone's own pixels; turning
-    // the result back into plain ARGB recovers their unmixed colours.
-    const int phys = qMax(1, size * scale);
+    // Premultiplied scaling averages only the stone's own pixels.
+    const int phys = qMax(1, qRound(size * scale));
     QImage scaled = argb.convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                        .scaled(phys, phys, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                        .convertToFormat(QImage::Format_ARGB32);
+                        .scaled(phys, phys, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     for (int y = 0; y < scaled.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(scaled.scanLine(y));
         for (int x = 0; x < scaled.width(); ++x) {
-            QRgb p = line[x];
-            // A stone pixel that happens to equal the key colour would be a
-            // hole in the stone; nudge it by one step of green.
-            if ((p & 0xFFFFFF) == (KeyColour & 0xFFFFFF)) p += 0x100;
-            line[x] = qAlpha(p) >= 128 ? (p | 0xFF000000u) : 0;
+            const QRgb p = line[x];
+            const int a = qAlpha(p), rest = 255 - a;
+            if (a < RimCover) {
+                line[x] = 0;
+                continue;
+            }
+            // The premultiplied stone over the opaque wood colour.
+            QRgb q = qRgb(qRed(p) + (qRed(wood) * rest + 127) / 255,
+                          qGreen(p) + (qGreen(wood) * rest + 127) / 255,
+                          qBlue(p) + (qBlue(wood) * rest + 127) / 255);
+            // A pixel that happens to equal the key colour would be a hole
+            // in the stone, one equal to the picture's background a patch of
+            // it; nudge either by one step.
+            if ((q & 0xFFFFFF) == (KeyColour & 0xFFFFFF)) q += 0x100;
+            if ((q & 0xFFFFFF) == bg) q ^= 1;
+            line[x] = q;
         }
     }
-    s.image = scaled.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    s.image = scaled;
     s.image.setDevicePixelRatio(scale);
     s.size = size;
     s.scale = scale;
     s.source = picture.cacheKey();
+    s.wood = wood;
     return s.image;
 }
 
-// The font of the move numbers. The buffer's face is never set, so it is
-// the default face; a plain sans-serif stands in for it. Drawn without
-// antialiasing so that the digits keep their exact colours.
+// The font of the move numbers: the window's face at StoneRadius div 2
+// points. Drawn without antialiasing: at these sizes an antialiased round
+// digit ("0", "8") has no pixel of full coverage, so no pixel of it would
+// be white, black or red, and a red digit on a black stone would turn into
+// dark red smudges. Without it every pixel of a digit has the exact colour.
+// Full hinting keeps the digits on whole pixels.
 QFont nummerletter() {
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(qMax(1, StoneRadius / 2));
+    QFont font = vensterletter(puntpixels(StoneRadius / 2));
     font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 
@@ -93,9 +154,10 @@ void steen(QPainter& p, int32_t n, bool sound) {
         const bool white = m.code == s.WhiteCode;
         if (sound && Steengeluid) Steengeluid(white);
         if (R <= 0) return;
-        const QImage& img = white
-                                ? sprite(WhiteSprite, f->Witmodel->Picture, 2 * R, beeldschaal())
-                                : sprite(BlackSprite, f->Zwartmodel->Picture, 2 * R, beeldschaal());
+        const QRgb wood = houtkleur(f->Bordhout->Picture);
+        const QImage& img =
+            white ? sprite(WhiteSprite, f->Witmodel->Picture, 2 * R, beeldschaal(), wood)
+                  : sprite(BlackSprite, f->Zwartmodel->Picture, 2 * R, beeldschaal(), wood);
         p.drawImage(QPoint(x - R - 1, y - R - 1), img);
     } else {
         // Left and top edges included, right and bottom excluded.
@@ -133,10 +195,11 @@ void zetsteen(QPainter& p, int32_t n, bool sound, const QFont& font) {
 // A picture of the layer size for the current screen; the old one is
 // reused when it already fits.
 void maaklaag(QImage& img, int w, int h) {
-    const int s = beeldschaal();
-    if (img.width() != w * s || img.height() != h * s || img.format() != QImage::Format_RGB32 ||
+    const qreal s = beeldschaal();
+    const int pw = qMax(1, qCeil(w * s)), ph = qMax(1, qCeil(h * s));
+    if (img.width() != pw || img.height() != ph || img.format() != QImage::Format_RGB32 ||
         img.devicePixelRatio() != s || img.isDetached() == false) {
-        img = QImage(qMax(1, w * s), qMax(1, h * s), QImage::Format_RGB32);
+        img = QImage(pw, ph, QImage::Format_RGB32);
         img.setDevicePixelRatio(s);
     }
 }
@@ -157,7 +220,7 @@ void legrasteraan(TForm1* f) {
     const bool fresh = lines.cacheKey() == GridKey;
     maaklaag(lines, b.width, b.height);
     f->Bord->setGeometry(b.left, b.top, b.width, b.height);
-    f->BordFont.setPointSize(qMax(1, StoneRadius / 2));
+    f->BordFont.setPixelSize(puntpixels(StoneRadius / 2));
     if (fresh && lines.cacheKey() == GridKey) return;
 
     lines.fill(Key);
@@ -188,11 +251,10 @@ void leegbuffer(TForm1* f) {
     f->Bord2->Picture.fill(Key);
 }
 
-// After a stone drawing the layer's text font is the default one again.
+// After a stone drawing the layer's text font is the default one again: the
+// window's face at 8 points.
 void standaardletter(TForm1* f) {
-    f->BordFont = QFont(QStringLiteral("Sans Serif"));
-    f->BordFont.setStyleHint(QFont::SansSerif);
-    f->BordFont.setPointSize(8);
+    f->BordFont = vensterletter(puntpixels(8));
 }
 
 void neemfocusweg(TForm1* f) {
@@ -201,9 +263,8 @@ void neemfocusweg(TForm1* f) {
 
 } // namespace
 
-int beeldschaal() {
-    const qreal r = Form1 ? Form1->devicePixelRatioF() : 1.0;
-    return qMax(1, qRound(r));
+qreal beeldschaal() {
+    return Form1 ? Form1->devicePixelRatioF() : 1.0;
 }
 
 void tekenmerk(int32_t n) {

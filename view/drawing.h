@@ -1,6 +1,7 @@
 // Board drawing helpers outside the window class.
 #pragma once
 
+#include <QtGlobal>
 #include <cstdint>
 
 // Draws the number or marker of move n into the composition buffer.
@@ -12,6 +13,8 @@ void tekenmerk(int32_t n);
 // version is kept as the measure for it (tests, benchmark).
 void tekenbordpersteen();
 
-// The device pixel ratio the layer pictures are drawn for: 1, or 2 and more
-// on high-density screens.
-int beeldschaal();
+// The device pixel ratio the layer pictures are drawn for: the window's
+// own, 1 on an ordinary screen, 1.5, 2 or more on high-density ones. The
+// pictures are drawn at that ratio, not at a whole one scaled afterwards,
+// so that at 1.5 the stones, digits and lines keep their pixels.
+qreal beeldschaal();

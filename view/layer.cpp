@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QtMath>
 
 Beeldlaag::Beeldlaag(QWidget* parent, Soort s) : QWidget(parent), soort(s) {
     setAttribute(Qt::WA_TransparentForMouseEvents, s != Transparant);
@@ -23,10 +24,13 @@ void Beeldlaag::vernieuw(const QRect& logical) {
 // Brings `shown` up to date for one part of the picture: key colour to
 // transparent, everything else fully opaque.
 void Beeldlaag::maakzichtbaar(const QRect& logical) {
+    // Every picture pixel that the logical rectangle touches, also at a
+    // ratio of 1.5.
     const qreal s = Picture.devicePixelRatio();
-    const QRect phys = QRect(int(logical.x() * s), int(logical.y() * s), int(logical.width() * s),
-                             int(logical.height() * s))
-                           .intersected(Picture.rect());
+    const QRect phys =
+        QRect(QPoint(qFloor(logical.left() * s), qFloor(logical.top() * s)),
+              QPoint(qCeil((logical.right() + 1) * s) - 1, qCeil((logical.bottom() + 1) * s) - 1))
+            .intersected(Picture.rect());
     const QImage src = Picture.format() == QImage::Format_RGB32 ||
                                Picture.format() == QImage::Format_ARGB32 ||
                                Picture.format() == QImage::Format_ARGB32_Premultiplied
@@ -78,6 +82,10 @@ void Beeldlaag::paintEvent(QPaintEvent* e) {
     }
     stale = QRegion();
     p.setClipRegion(e->region());
+    // A picture drawn for another screen (the window has just moved to one
+    // with another ratio) is scaled smoothly until the next redraw.
+    if (shown.devicePixelRatio() != devicePixelRatioF())
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QPoint(0, 0), shown);
 }
 

@@ -7,7 +7,9 @@
 // Pictures are addressed in layer (logical) pixels. On a screen with a
 // device pixel ratio of 2 the drawn layers hold twice as many pixels each
 // way (QImage::devicePixelRatio), so stones and lines stay sharp; every
-// logical pixel is then a 2 x 2 block of one colour except along curves.
+// logical pixel is then a 2 x 2 block of one colour except along curves. At
+// a ratio of 1.5 they hold 1.5 times as many, a logical pixel being one or
+// two pixels wide.
 #pragma once
 
 #include <QImage>

@@ -1,10 +1,16 @@
 // The window offscreen: its creation state, the board layers, sounds and a
 // game played by pointer events. The same cases run once more at a device
-// pixel ratio of 2, where every layer pixel is a 2 x 2 block.
+// pixel ratio of 2, where every layer pixel is a 2 x 2 block, and those of
+// the stones and numbers at 1.5.
 #include <QApplication>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTest>
+#include <QtMath>
+#include <climits>
+#include <cmath>
+#include <vector>
 
 #include "board.h"
 #include "clocks.h"
@@ -42,10 +48,29 @@ class Opname : public Geluiduitvoer {
 const QRgb Black = qRgb(0, 0, 0), Red = qRgb(255, 0, 0);
 const QRgb StoneBackground = qRgb(204, 162, 111);
 
-// The layer pixel (x, y): on a 2x screen the top-left one of its block.
+// The picture pixel that stands for layer coordinate v at ratio s: the
+// first whose centre lies in layer pixel v (on a 2x screen the top-left one
+// of its block).
+int beeld(int v, qreal s) {
+    return qCeil(v * s - 0.5);
+}
+
+// The layer pixel (x, y).
 QRgb punt(const QImage& img, int x, int y) {
-    const int s = int(img.devicePixelRatio());
-    return img.pixel(x * s, y * s);
+    const qreal s = img.devicePixelRatio();
+    return img.pixel(beeld(x, s), beeld(y, s));
+}
+
+// The disc of the stone at grid point (c, r), in picture pixels: the stone's
+// square runs from x - R - 1 to x + R - 1, and the disc fills 357 of the
+// stone picture's 378 pixels across.
+struct Schijf {
+    double cx, cy, radius;
+    // Distance of the centre of picture pixel (px, py) from the disc's centre.
+    double afstand(int px, int py) const { return std::hypot(px + 0.5 - cx, py + 0.5 - cy); }
+};
+Schijf schijf(int c, int r, qreal s) {
+    return {(kolomx(c) - 1) * s, (rijy(r) - 1) * s, StoneRadius * 357.0 / 378 * s};
 }
 
 // The colours of the stone pictures are neutral or slightly blue greys;
@@ -59,6 +84,22 @@ void zet(TForm1* form, int c, int r) {
     QTest::mouseMove(form->Bord, QPoint(kolomx(c), rijy(r)));
     form->BordMouseMove(kolomx(c), rijy(r));
     form->BordMouseDown();
+}
+
+// A full board, every point in column order, colours alternating, a few
+// stray codes when asked; the game is over, so the last move is 361.
+void volbord(bool strays) {
+    nieuwepartij();
+    MoveCount = 0;
+    for (int c = 1; c <= 19; ++c)
+        for (int r = 1; r <= 19; ++r) {
+            ++MoveCount;
+            const int32_t code = strays && (c * 7 + r * 3) % 5 == 0 ? 99
+                                 : (c + r) % 2                      ? EvalSet[1].BlackCode
+                                                                    : EvalSet[1].WhiteCode;
+            MoveList[MoveCount] = {c, r, code};
+        }
+    GameState = Draw;
 }
 
 // Checks or unchecks a button without running its handler.
@@ -487,6 +528,10 @@ class WindowTest : public QObject {
         QVERIFY(allKey);
     }
 
+    // A stone's square holds the key colour and the stone only: never the
+    // stone picture's background, nothing tinted green by the key colour,
+    // and no hole. The rim is mixed with the wood, but well inside it every
+    // pixel is a stone colour.
     void stonesAreRoundAndFreeOfFringeAtEverySize() {
         partij();
         zet(form, 10, 10);
@@ -496,23 +541,32 @@ class WindowTest : public QObject {
             form->resize(1700, h);
             form->tekenbord();
             const QImage& img = form->Bord->Picture;
-            const int s = int(img.devicePixelRatio()), R = StoneRadius;
+            const qreal s = img.devicePixelRatio();
+            const int R = StoneRadius;
             for (int c : {10, 11}) {
+                const Schijf disc = schijf(c, 10, s);
                 const int x0 = kolomx(c) - R - 2, y0 = rijy(10) - R - 2, side = 2 * R + 3;
                 int opaque = 0;
-                for (int py = y0 * s; py < (y0 + side) * s; ++py)
-                    for (int px = x0 * s; px < (x0 + side) * s; ++px) {
+                for (int py = beeld(y0, s); py < beeld(y0 + side, s); ++py)
+                    for (int px = beeld(x0, s); px < beeld(x0 + side, s); ++px) {
                         const QRgb p = img.pixel(px, py);
-                        if (p == KeyColour) continue;
+                        const bool inner = disc.afstand(px, py) < disc.radius - 1.5 * s;
+                        const QString at = QString("at h %1 (%2, %3)").arg(h).arg(px).arg(py);
+                        if (p == KeyColour) {
+                            QVERIFY2(!inner, qPrintable("a hole in the stone " + at));
+                            continue;
+                        }
                         ++opaque;
-                        QVERIFY2(p != StoneBackground, "stone background shows");
-                        QVERIFY2(
-                            stoneColour(p),
-                            qPrintable(QString("fringe colour %1 at h %2").arg(p, 0, 16).arg(h)));
+                        QVERIFY2(p != StoneBackground, qPrintable("stone background " + at));
+                        QVERIFY2(qGreen(p) <= qMax(qRed(p), qBlue(p)) + 4,
+                                 qPrintable(QString("green fringe %1 ").arg(p, 0, 16) + at));
+                        if (inner)
+                            QVERIFY2(stoneColour(p),
+                                     qPrintable(QString("colour %1 ").arg(p, 0, 16) + at));
                     }
                 // The disc is about 357/378 of the square across.
-                const double disc = 3.14159 * (R * s * 357.0 / 378) * (R * s * 357.0 / 378);
-                QVERIFY2(qAbs(opaque - disc) < 0.08 * disc, qPrintable(QString::number(h)));
+                const double area = 3.14159 * disc.radius * disc.radius;
+                QVERIFY2(qAbs(opaque - area) < 0.08 * area, qPrintable(QString::number(h)));
                 // Round: the square's corners stay clear, its edge midpoints
                 // are stone.
                 const int cx = kolomx(c) - 1, cy = rijy(10) - 1;
@@ -524,20 +578,175 @@ class WindowTest : public QObject {
         }
     }
 
+    // A layer shows a pixel or not, so the stone's rim is mixed beforehand
+    // with the wood's mean colour: most of the stone's outermost pixels
+    // (those beside a key-colour pixel) are neither a stone colour nor wood
+    // but in between, from R = 12 up. The mean is that of the wood picture
+    // loaded: on a blue board the rims turn blue and none stays brown.
+    void stoneRimsAreMixedWithTheWood() {
+        partij();
+        zet(form, 10, 10);
+        zet(form, 11, 10);
+        auto buitenrand = [&](int c, bool (*mixed)(QRgb)) {
+            const QImage& img = form->Bord->Picture;
+            const qreal s = img.devicePixelRatio();
+            const int R = StoneRadius, x0 = kolomx(c) - R - 2, y0 = rijy(10) - R - 2;
+            const QRect square(beeld(x0, s), beeld(y0, s), beeld(x0 + 2 * R + 3, s) - beeld(x0, s),
+                               beeld(y0 + 2 * R + 3, s) - beeld(y0, s));
+            int outer = 0, blend = 0;
+            for (int py = square.top() + 1; py < square.bottom(); ++py)
+                for (int px = square.left() + 1; px < square.right(); ++px) {
+                    const QRgb p = img.pixel(px, py);
+                    if (p == KeyColour) continue;
+                    if (img.pixel(px - 1, py) != KeyColour && img.pixel(px + 1, py) != KeyColour &&
+                        img.pixel(px, py - 1) != KeyColour && img.pixel(px, py + 1) != KeyColour)
+                        continue;
+                    ++outer;
+                    blend += mixed(p);
+                }
+            return std::make_pair(outer, blend);
+        };
+        auto warm = [](QRgb p) { return qRed(p) > qBlue(p) + 4; };
+        auto blue = [](QRgb p) { return qBlue(p) > qRed(p) + 20; };
+        const QImage wood = form->Bordhout->Picture;
+        form->setMinimumSize(0, 0);
+        const auto herstel = qScopeGuard([&] {
+            form->Bordhout->Picture = wood;
+            form->setMinimumSize(900, 738);
+            form->tekenbord();
+        });
+        for (auto [h, R] : {std::pair(630, 12), {738, 15}, {900, 18}, {1400, 29}}) {
+            form->resize(1700, h);
+            form->tekenbord();
+            QCOMPARE(StoneRadius, R);
+            for (int c : {10, 11}) {
+                const auto [outer, mixed] = buitenrand(c, warm);
+                QVERIFY2(mixed >= outer / 2, qPrintable(QString("R %1, %2 of %3 outer pixels mixed")
+                                                            .arg(StoneRadius)
+                                                            .arg(mixed)
+                                                            .arg(outer)));
+            }
+        }
+        QImage plain(wood.size(), QImage::Format_RGB32);
+        plain.fill(QColor(40, 80, 220));
+        form->Bordhout->Picture = plain;
+        form->tekenbord();
+        for (int c : {10, 11}) {
+            const auto [outer, bluish] = buitenrand(c, blue);
+            QVERIFY2(bluish >= outer / 2, qPrintable(QString("%1 of %2").arg(bluish).arg(outer)));
+            QCOMPARE(buitenrand(c, warm).second, 0);
+        }
+    }
+
+    // The move numbers are set at StoneRadius div 2 points of the window's
+    // design, which has 120 pixels to the inch: 10, 12 and 15 pixels at
+    // R = 12, 15 and 18, in the window's face, its digits 7, 9 and 11 pixels
+    // high. On a full board, every number from 1 to 361: the digits are
+    // 0.65 to 0.8 of that size high, the text changes nothing outside its
+    // stone and keeps a pixel clear of the rim, and each glyph has a core of
+    // pixels in the exact colour, at least as many as the digits are high:
+    // white on black, black on white, red on the last move.
+    void numbersAtTheirDesignedSize_data() {
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("radius");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("R 12, 6 points") << 630 << 12 << 10;
+        QTest::newRow("R 15, 7 points, the smallest window") << 738 << 15 << 12;
+        QTest::newRow("R 18, 9 points") << 900 << 18 << 15;
+    }
+
+    void numbersAtTheirDesignedSize() {
+        QFETCH(int, height);
+        QFETCH(int, radius);
+        QFETCH(int, pixels);
+        // Below the window's least size only here; the geometry must stay
+        // until the end.
+        form->setMinimumSize(0, 0);
+        const auto herstel = qScopeGuard([&] {
+            form->Nummers->setChecked(false);
+            form->setMinimumSize(900, 738);
+        });
+        form->resize(1200, height);
+        QApplication::processEvents();
+        volbord(false);
+        form->Nummers->setChecked(false);
+        form->tekenbord();
+        const QImage markers = form->Bord->Picture.copy();
+        form->Nummers->setChecked(true);
+        form->tekenbord();
+        const QImage numbers = form->Bord->Picture.copy();
+        QCOMPARE(StoneRadius, radius);
+        const qreal s = numbers.devicePixelRatio();
+
+        // Every pixel the numbers change lies inside a disc, a pixel clear of
+        // its rim (the markers lie well inside).
+        std::vector<int> nearest[2] = {std::vector<int>(numbers.width()),
+                                       std::vector<int>(numbers.height())};
+        for (int axis = 0; axis < 2; ++axis)
+            for (int p = 0; p < int(nearest[axis].size()); ++p) {
+                int best = 1;
+                for (int i = 2; i <= 19; ++i)
+                    if (qAbs(((axis ? rijy(i) : kolomx(i)) - 1) * s - p) <
+                        qAbs(((axis ? rijy(best) : kolomx(best)) - 1) * s - p))
+                        best = i;
+                nearest[axis][p] = best;
+            }
+        for (int py = 0; py < numbers.height(); ++py)
+            for (int px = 0; px < numbers.width(); ++px) {
+                if (numbers.pixel(px, py) == markers.pixel(px, py)) continue;
+                const Schijf disc = schijf(nearest[0][px], nearest[1][py], s);
+                QVERIFY2(disc.afstand(px, py) <= disc.radius - s,
+                         qPrintable(QString("text at (%1, %2) by stone %3, %4")
+                                        .arg(px)
+                                        .arg(py)
+                                        .arg(nearest[0][px])
+                                        .arg(nearest[1][py])));
+            }
+
+        for (int32_t n = 1; n <= MoveCount; ++n) {
+            const MoveRecord& m = MoveList[n];
+            const QRgb ink = n == MoveCount                   ? Red
+                             : m.code == EvalSet[1].BlackCode ? qRgb(255, 255, 255)
+                                                              : Black;
+            const int x0 = beeld(kolomx(m.column) - radius - 1, s);
+            const int y0 = beeld(rijy(m.row) - radius - 1, s);
+            const int side = beeld(kolomx(m.column) + radius - 1, s) - x0;
+            int top = INT_MAX, bottom = -1, left = INT_MAX, right = -1;
+            for (int py = y0; py < y0 + side; ++py)
+                for (int px = x0; px < x0 + side; ++px)
+                    if (numbers.pixel(px, py) == ink) {
+                        top = qMin(top, py);
+                        bottom = qMax(bottom, py);
+                        left = qMin(left, px);
+                        right = qMax(right, px);
+                    }
+            const QString what = QString("%1 at R %2").arg(n).arg(radius);
+            QVERIFY2(bottom >= 0, qPrintable(what + ": no pixel in its colour"));
+            const double high = (bottom - top + 1) / s;
+            QVERIFY2(high >= 0.65 * pixels && high <= 0.8 * pixels,
+                     qPrintable(what + QString(": digits %1 pixels high").arg(high)));
+            // Digits are of one width, so glyph k covers the k-th equal part
+            // of the number's columns.
+            const int digits = QString::number(n).size();
+            for (int k = 0; k < digits; ++k) {
+                const int from = left + (right - left + 1) * k / digits;
+                const int to = left + (right - left + 1) * (k + 1) / digits;
+                int core = 0;
+                for (int py = top; py <= bottom; ++py)
+                    for (int px = from; px < to; ++px) core += numbers.pixel(px, py) == ink;
+                QVERIFY2(
+                    core >= bottom - top + 1,
+                    qPrintable(
+                        what +
+                        QString(": glyph %1 has %2 pixels of its colour").arg(k + 1).arg(core)));
+            }
+        }
+    }
+
     void fullRedrawGivesThePixelsOfStoneByStoneDrawing() {
         form->resize(1200, 900);
         QApplication::processEvents();
-        nieuwepartij();
-        MoveCount = 0;
-        for (int c = 1; c <= 19; ++c)
-            for (int r = 1; r <= 19; ++r) {
-                ++MoveCount;
-                const int32_t code = (c * 7 + r * 3) % 5 == 0 ? 99 // a few stray codes
-                                     : (c + r) % 2            ? EvalSet[1].BlackCode
-                                                              : EvalSet[1].WhiteCode;
-                MoveList[MoveCount] = {c, r, code};
-            }
-        GameState = Draw;
+        volbord(true);
         for (bool numbers : {false, true}) {
             form->Nummers->setChecked(numbers);
             form->tekenbord();
@@ -551,11 +760,11 @@ class WindowTest : public QObject {
             // And what reaches the screen is what the picture holds.
             QApplication::processEvents();
             const QImage shown = form->Bord->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const int s = int(fast.devicePixelRatio());
+            const qreal s = fast.devicePixelRatio();
             for (int32_t i = 1; i <= MoveCount; i += 17) {
-                const QPoint at(kolomx(MoveList[i].column), rijy(MoveList[i].row) - 2);
-                if (fast.pixel(at * s) != KeyColour)
-                    QCOMPARE(shown.pixel(at * s), fast.pixel(at * s));
+                const QPoint at(beeld(kolomx(MoveList[i].column), s),
+                                beeld(rijy(MoveList[i].row) - 2, s));
+                if (fast.pixel(at) != KeyColour) QCOMPARE(shown.pixel(at), fast.pixel(at));
             }
         }
         form->Nummers->setChecked(false);
