@@ -3,6 +3,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QMutex>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -12,6 +13,8 @@
 namespace {
 
 QtMessageHandler Vorige;
+// Held back while the platform starts; its event thread may report too.
+QMutex Slot;
 QStringList Vastgehouden; // the platform's reports while it starts
 struct Bericht {
     QtMsgType type;
@@ -39,6 +42,7 @@ QString oorzaak() {
 }
 
 void startmelder(QtMsgType type, const QMessageLogContext& context, const QString& msg) {
+    const QMutexLocker lock(&Slot);
     if (type == QtFatalMsg) {
         std::fprintf(stderr, "kalvor: %s\n", qPrintable(oorzaak()));
         std::fflush(stderr);
@@ -87,6 +91,7 @@ void bewaakstart() {
 
 void startgelukt() {
     qInstallMessageHandler(Vorige);
+    const QMutexLocker lock(&Slot);
     for (const Bericht& b : Uitgesteld) {
         switch (b.type) {
         case QtDebugMsg:

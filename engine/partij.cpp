@@ -42,7 +42,7 @@ void neemterug(int32_t k) {
     if (k > MoveCount) k = MoveCount;
     MoveCount -= k;
     if (k % 2 != 0) SideToMove = tegenstander(SideToMove);
-    GameState = SideToMove == EvalSet[1].BlackCode ? BlackToMove : WhiteToMove;
+    GameState = aanzet();
     herbouwsets();
     if (EvalSet[1].LiveWindows == 0) GameState = Draw;
 }

@@ -14,6 +14,12 @@ inline int32_t tegenstander(int32_t code) {
     return EvalSet[1].BlackCode + EvalSet[1].WhiteCode - code;
 }
 
+// The running game's state for the side in SideToMove: BlackToMove or
+// WhiteToMove.
+inline int32_t aanzet() {
+    return SideToMove == EvalSet[1].BlackCode ? BlackToMove : WhiteToMove;
+}
+
 // An empty board for a new game: both sets reset, no moves, and `state`
 // names who is to move: BlackToMove or WhiteToMove opens a game with that
 // colour; NoGame leaves the board empty with no game running (and black's

@@ -84,9 +84,7 @@ void computerzet() {
 void TForm1::StartknopClick() {
     if (houdtegen(Actie::Start)) return;
     Startknop->setText("Nieuwe partij");
-    // The opening gong does not ask for "Geluid"; only fast
-    // computer-against-computer play goes without it.
-    if (!(CC->isChecked() && Snel->isChecked())) speelgeluid("Gong");
+    startgong();
     BlackTime = WhiteTime = BlackClock = WhiteClock = 0;
     TurnStart = nu();
     Tijd1->setText(QString::fromStdString(kloktekst(BlackTime)));

@@ -15,6 +15,12 @@ void speelgeluid(const char* name) {
     speelklank(name);
 }
 
+void startgong() {
+    const TForm1* f = Form1;
+    if (f && f->CC->isChecked() && f->Snel->isChecked()) return;
+    speelgeluid("Gong");
+}
+
 void steengeluid(bool white) {
     if (SoundOn && (GameState < BlackWon || Replaying)) speelgeluid(white ? "tik" : "tak");
 }

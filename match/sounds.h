@@ -8,6 +8,10 @@
 // silent while the game runs; its end still sounds.
 void speelgeluid(const char* name);
 
+// The gong that opens a game. It does not ask for "Geluid"; only fast
+// computer-against-computer play starts without it.
+void startgong();
+
 // The sound of a placed stone ("tik" white, "tak" black): heard when sounds
 // are wanted and the game still runs, or during a replay, whatever the game
 // state; the stone that ends a game is placed silently. The view's drawing

@@ -125,13 +125,14 @@ const char* leesgetal(const char* text, bool& negative, uint64_t& magnitude) {
     return nullptr;
 }
 
-// --games: 0 up to the largest count the totals can hold.
+// --games: 0 up to a count whose totals (at most 400 moves a game) and
+// percentages still fit in 64 bits.
 const char* leesaantal(const char* text, long long& games) {
     bool negative;
     uint64_t m;
     if (const char* why = leesgetal(text, negative, m)) return why;
     if (negative && m != 0) return "must not be negative";
-    if (m > static_cast<uint64_t>(LLONG_MAX)) return "number out of range";
+    if (m > static_cast<uint64_t>(LLONG_MAX / (2 * MaxBoardMoves))) return "number out of range";
     games = static_cast<long long>(m);
     return nullptr;
 }

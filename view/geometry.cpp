@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "board.h"
+
 double MarginX, MarginY;
 double PitchX, PitchY;
 int32_t StoneRadius;
@@ -12,8 +14,6 @@ int32_t rondaf(double v) {
 }
 
 namespace {
-
-constexpr int BoardSizeLines = 19;
 
 // q = n / d rounded to the nearest integer, halves to even, for n >= 0.
 int64_t deelrond(int64_t n, int64_t d) {
@@ -63,7 +63,7 @@ int32_t rasterpunt(int32_t size, double margin, int32_t index) {
     // With the margin at 0.08 of the size, size * 2^k stays below 2^57, so
     // 64 bits hold every product below for the grid's 19 lines; anything
     // else takes the plain route.
-    if (k > 57 || index > BoardSizeLines || static_cast<uint64_t>(size) > (UINT64_MAX / 36) >> k)
+    if (k > 57 || index > BoardSize || static_cast<uint64_t>(size) > (UINT64_MAX / 36) >> k)
         return plain();
     // Everything times 2^k: the margin is mant, the size size << k.
     const uint64_t scaledSize = static_cast<uint64_t>(size) << k;
@@ -91,8 +91,8 @@ void berekengeometrie(int32_t width, int32_t height) {
     LinesHeight = height;
     MarginX = MarginFraction * width;
     MarginY = MarginFraction * height;
-    PitchX = (kolomx(19) - kolomx(1)) / 18.0;
-    PitchY = (rijy(19) - rijy(1)) / 18.0;
+    PitchX = (kolomx(BoardSize) - kolomx(1)) / double(BoardSize - 1);
+    PitchY = (rijy(BoardSize) - rijy(1)) / double(BoardSize - 1);
     StoneRadius = rondaf(PitchX / 2) - 1;
 }
 

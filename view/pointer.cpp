@@ -31,7 +31,7 @@ bool beoordeelpunt(int32_t x, int32_t y) {
     const bool inRow = raak(y, rijy(1), PitchY, row);
     TargetCol = col;
     TargetRow = row;
-    return gamerunning() && inCol && inRow && col <= BoardSize && row <= BoardSize &&
+    return gamerunning() && inCol && inRow && onboard(col, row) &&
            EvalSet[1].Occupancy[col][row] == 0 && HumanMayMove && ComputerWaiting == 0;
 }
 

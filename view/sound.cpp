@@ -16,10 +16,12 @@ namespace {
 // then only read.
 struct Klank {
     const char* name;
+    QByteArray wav; // the whole file, where the resources keep it
     QAudioFormat format;
-    QByteArray samples; // empty: not available
+    QByteArray samples; // the data chunk within wav; empty: not available
 };
-Klank Klanken[] = {{"GONG", {}, {}}, {"KLOKTIK", {}, {}}, {"TIK", {}, {}}, {"TAK", {}, {}}};
+Klank Klanken[] = {
+    {"GONG", {}, {}, {}}, {"KLOKTIK", {}, {}, {}}, {"TIK", {}, {}, {}}, {"TAK", {}, {}, {}}};
 bool Geladen;
 
 } // namespace
@@ -39,8 +41,11 @@ void laadgeluiden() {
     if (Geladen) return;
     Geladen = true;
     for (Klank& k : Klanken) {
-        const QByteArray wav = golfdata(QString::fromLatin1(k.name));
-        if (wav.isEmpty() || !leesgolf(wav, k.format, k.samples)) k.samples.clear();
+        // The samples point into the file's bytes, which the table therefore
+        // keeps: in place in the resources, or a copy where they cannot be
+        // mapped.
+        k.wav = golfdata(QString::fromLatin1(k.name));
+        if (k.wav.isEmpty() || !leesgolf(k.wav, k.format, k.samples)) k.samples.clear();
     }
 }
 

@@ -20,6 +20,7 @@
 // Prints a line per game and a summary, and exits with 0 only when every
 // answer was right, the openings were not all the same and both engines
 // ended on END with status 0.
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -56,9 +57,19 @@ void fout(const Engine& e, const std::string& wat) {
     ++Faults;
 }
 
+// A pipe whose ends a started engine does not inherit: the second engine
+// must not hold the first one's input open, or the first would never see
+// its end. (dup2 onto 0 and 1 gives the child its own ends without the flag.)
+bool pijp(int (&p)[2]) {
+    if (pipe(p) != 0) return false;
+    fcntl(p[0], F_SETFD, FD_CLOEXEC);
+    fcntl(p[1], F_SETFD, FD_CLOEXEC);
+    return true;
+}
+
 bool start(Engine& e, int number, char** command) {
     int in[2], out[2];
-    if (pipe(in) != 0 || pipe(out) != 0) return false;
+    if (!pijp(in) || !pijp(out)) return false;
     e = {number, fork(), in[1], out[0], {}, 0};
     if (e.pid < 0) return false;
     if (e.pid == 0) {
@@ -234,14 +245,24 @@ int main(int argc, char** argv) {
     }
     signal(SIGPIPE, SIG_IGN); // a dead engine is reported, not fatal
     const int partijen = std::atoi(argv[1]);
-    Engine een, twee;
+    Engine een{1, -1, -1, -1, {}, 0}, twee{2, -1, -1, -1, {}, 0};
+    Engine* beide[2] = {&een, &twee};
+    // An engine that does not get as far as the games is stopped, not left
+    // behind.
+    auto stop = [&] {
+        for (Engine* e : beide)
+            if (e->pid > 0) {
+                kill(e->pid, SIGKILL);
+                waitpid(e->pid, nullptr, 0);
+            }
+        return 1;
+    };
     if (!start(een, 1, argv + 4) || !start(twee, 2, argv + 4)) {
         std::perror("pbrain-wedstrijd");
-        return 1;
+        return stop();
     }
-    Engine* beide[2] = {&een, &twee};
     for (int i = 0; i < 2; ++i) {
-        if (!verwacht(*beide[i], "START " + std::to_string(Size), StartLimitMs)) return 1;
+        if (!verwacht(*beide[i], "START " + std::to_string(Size), StartLimitMs)) return stop();
         for (const char* info : {"INFO timeout_turn 5000", "INFO timeout_match 0",
                                  "INFO max_memory 83886080", "INFO game_type 1", "INFO rule 0"})
             stuur(*beide[i], info);

@@ -158,12 +158,6 @@ int tegenkleur(const Protocolstaat& p) {
     return p.eigenkleur == BlackToMove ? WhiteToMove : BlackToMove;
 }
 
-// The colour to move. On a dead board GameState stays Draw while the record
-// goes on, so the turn is read from SideToMove, which the record keeps.
-int aanzet() {
-    return SideToMove == EvalSet[1].BlackCode ? BlackToMove : WhiteToMove;
-}
-
 // The move on a dead board: the free point with the lowest column and,
 // within it, the lowest row (on the wire the lowest x, then the lowest y),
 // the order in which the engine's own scan breaks ties. No five can be made
@@ -248,6 +242,8 @@ void doeturn(Protocolstaat& p, std::string_view rest, std::string& uit) {
     if (const char* reden = leespunt(rest, c, r)) return fout(uit, reden);
     if (MoveCount > 0) {
         if (heeftvijf()) return fout(uit, uitslag());
+        // On a dead board GameState stays Draw while the record goes on; the
+        // turn is read from SideToMove, which the record keeps.
         if (aanzet() != tegenkleur(p)) return fout(uit, "it is not the opponent's turn");
         if (bezet(c, r)) return fout(uit, "point is occupied");
     } else {
@@ -382,9 +378,7 @@ bool inbordblok(Protocolstaat& p, std::string_view regel, std::string& uit) {
 void beginprotocol(Protocolstaat& p) {
     std::memset(&p, 0, sizeof p);
     p.eigenstijl = Normaal;
-    zetbordgrootte(BoardSize);
-    zetstijl(1, Normaal);
-    zetstijl(2, Normaal);
+    beginengine();
     geenpartij(p);
 }
 
