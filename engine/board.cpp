@@ -11,6 +11,7 @@ int32_t MoveCount;
 int32_t SideToMove;
 int32_t GameState;
 EvalRecord EvalSet[3];
+Vijfvenster WinningFive;
 int32_t TargetCol;
 int32_t TargetRow;
 bool StepRequested;
@@ -30,6 +31,7 @@ void beginengine() {
     MoveCount = 0;
     SideToMove = 0;
     GameState = NoGame;
+    WinningFive = {};
     TargetCol = 0;
     TargetRow = 0;
     StepRequested = false;

@@ -89,6 +89,21 @@ extern int32_t SideToMove; // code (set 1) of the side whose turn it is
 extern int32_t GameState;
 extern EvalRecord EvalSet[3]; // EvalSet[1] computer 1, EvalSet[2] computer 2
 
+// A window of five points: its centre and one step along its line, (1, 0)
+// horizontal, (0, 1) vertical, (1, 1) diagonal, (-1, 1) anti-diagonal; its
+// points are (column + e dc, row + e dr) for e = -2..2. All zero for none.
+struct Vijfvenster {
+    int32_t column, row, dc, dr;
+};
+inline bool operator==(const Vijfvenster& a, const Vijfvenster& b) {
+    return a.column == b.column && a.row == b.row && a.dc == b.dc && a.dr == b.dr;
+}
+// The window of the five that won the game, found by the update when it
+// made the five. Kept with GameState: it is there while the game stands won
+// by a five (BlackWon or WhiteWon), and none for a running game, a draw or
+// a loss on time.
+extern Vijfvenster WinningFive;
+
 // The point under the pointer, and also the computer's chosen point.
 extern int32_t TargetCol;
 extern int32_t TargetRow;

@@ -9,6 +9,7 @@ void beginpartij(int32_t state) {
     nieuwepartij();
     MoveCount = 0;
     GameState = state;
+    WinningFive = {};
     SideToMove = state == WhiteToMove ? EvalSet[1].WhiteCode : EvalSet[1].BlackCode;
 }
 
@@ -31,9 +32,11 @@ void legzet(int32_t c, int32_t r) {
 void herbouwsets() {
     ++UpdateDepth;
     const int32_t state = GameState;
+    const Vijfvenster five = WinningFive;
     nieuwepartij();
     for (int32_t n = 1; n <= MoveCount; ++n) verwerkzet(n);
     GameState = state;
+    WinningFive = five;
     --UpdateDepth;
 }
 
@@ -43,6 +46,7 @@ void neemterug(int32_t k) {
     MoveCount -= k;
     if (k % 2 != 0) SideToMove = tegenstander(SideToMove);
     GameState = aanzet();
+    WinningFive = {};
     herbouwsets();
     if (EvalSet[1].LiveWindows == 0) GameState = Draw;
 }
@@ -53,6 +57,7 @@ void bewaarpartij(Partijkopie& kopie) {
     kopie.count = MoveCount;
     kopie.side = SideToMove;
     kopie.state = GameState;
+    kopie.five = WinningFive;
 }
 
 void herstelpartij(const Partijkopie& kopie) {
@@ -61,4 +66,5 @@ void herstelpartij(const Partijkopie& kopie) {
     MoveCount = kopie.count;
     SideToMove = kopie.side;
     GameState = kopie.state;
+    WinningFive = kopie.five;
 }

@@ -51,6 +51,7 @@ void neemterug(int32_t k);
 struct Partijkopie {
     MoveRecord moves[MaxBoardMoves + 1];
     int32_t count, side, state;
+    Vijfvenster five;
     EvalRecord sets[3];
 };
 void bewaarpartij(Partijkopie& kopie);

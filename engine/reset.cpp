@@ -67,5 +67,6 @@ bool zetbordgrootte(int32_t n) {
     nieuwepartij();
     MoveCount = 0;
     GameState = NoGame;
+    WinningFive = {};
     return true;
 }

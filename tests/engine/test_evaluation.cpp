@@ -141,6 +141,7 @@ TEST(Win, FiveOnTheAntiDiagonalAtTheEdgeStopsBeforeSetTwo) {
     EXPECT_EQ(EvalSet[2].Occupancy[1][5], 0) << "set 2 must not receive the winning stone";
     EXPECT_EQ(Dispatches, 1);
     EXPECT_EQ(EvalSet[1].AntiDiagonalWindows[3][3], 7776);
+    EXPECT_EQ(WinningFive, (Vijfvenster{3, 3, -1, 1}));
 }
 
 TEST(Win, FiveOnTheDiagonalLeavesLaterOffsetsUnchanged) {
@@ -163,6 +164,7 @@ TEST(Win, FiveOnTheDiagonalLeavesLaterOffsetsUnchanged) {
     EXPECT_EQ(EvalSet[1].HorizontalWindows[8][10], horizontalBefore * 6) << "offset -2 applied";
     EXPECT_EQ(EvalSet[1].HorizontalWindows[10][10], horizontal) << "offset 0 left alone";
     EXPECT_EQ(EvalSet[1].VerticalWindows[10][10], vertical);
+    EXPECT_EQ(WinningFive, (Vijfvenster{8, 8, 1, 1}));
 }
 
 TEST(Win, OverlineOfSixStillWins) {
@@ -177,6 +179,15 @@ TEST(Win, OverlineOfSixStillWins) {
     EXPECT_EQ(GameState, BlackToMove);
     speel(7, 10);
     EXPECT_EQ(GameState, BlackWon);
+    // Of the two fives through the stone, the one nearest the left end.
+    EXPECT_EQ(WinningFive, (Vijfvenster{6, 10, 1, 0}));
+    // A game reopened, even with its five still on the board (whose
+    // rebuild finds the five again), and the stone taken back leave no
+    // winning window.
+    neemterug(0);
+    EXPECT_EQ(WinningFive, Vijfvenster{});
+    neemterug(1);
+    EXPECT_EQ(WinningFive, Vijfvenster{});
 }
 
 TEST(Win, WhiteFiveVerticalWinsForWhite) {
@@ -187,6 +198,9 @@ TEST(Win, WhiteFiveVerticalWinsForWhite) {
     }
     speel(19, 19);
     EXPECT_EQ(GameState, WhiteWon);
+    EXPECT_EQ(WinningFive, (Vijfvenster{19, 17, 0, 1}));
+    beginpartij(BlackToMove);
+    EXPECT_EQ(WinningFive, Vijfvenster{});
 }
 
 // Fills the board so that every window holds both colours and none holds
