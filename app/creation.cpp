@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include "board.h"
 #include "clocks.h"
@@ -12,19 +14,39 @@
 #include "events.h"
 #include "form.h"
 #include "geometry.h"
+#include "platform.h"
 #include "random.h"
 #include "sound.h"
 #include "sounds.h"
 
 namespace {
 
-// Tooltips appear at once.
+// Tooltips appear at once; the parts of radio buttons, check boxes and
+// buttons that the style sizes itself (the round and square indicators, the
+// space before a caption, a button's margin) follow the window's scale, as
+// the captions do.
 class Stijl : public QProxyStyle {
   public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* data) const override {
         if (hint == SH_ToolTip_WakeUpDelay) return 0;
         return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_CheckBoxLabelSpacing:
+        case PM_RadioButtonLabelSpacing:
+        case PM_ButtonMargin:
+            return qMax(1, schaal(value));
+        default:
+            return value;
+        }
     }
 };
 
@@ -60,7 +82,43 @@ class Toetsvoorrang : public QObject {
     TForm1* form;
 };
 
+// The window manager frames the window only once it is shown, and only then
+// is its real frame known: the first time it is (looked at every 50 ms for
+// two seconds; without a window manager there is none), a frame larger than
+// the one the window was fitted for may no longer fit, and the window is
+// fitted and centred again with the real one. A smaller frame fits as it
+// is, and the window is not moved under the user's eyes.
+void bewaakrand(TForm1* form) {
+    auto* klok = new QTimer(form);
+    klok->setInterval(50);
+    QObject::connect(klok, &QTimer::timeout, form, [form, klok, rounds = 0]() mutable {
+        const QMargins frame = echterand(form), guess = geschatterand();
+        if (frame.isNull() && ++rounds < 40) return;
+        klok->stop();
+        klok->deleteLater();
+        if (frame.left() + frame.right() > guess.left() + guess.right() ||
+            frame.top() + frame.bottom() > guess.top() + guess.bottom())
+            form->plaatsvenster(werkgebied(form->screen()), frame);
+    });
+    klok->start();
+}
+
 } // namespace
+
+void TForm1::plaatsvenster(const QRect& area, const QMargins& frame) {
+    const int frameWidth = frame.left() + frame.right(), frameHeight = frame.top() + frame.bottom();
+    const double f = kiesschaal(area.width(), area.height(), frameWidth, frameHeight);
+    if (f != Vensterschaal) schaalvenster(f);
+    // Widened now rather than by the first size notification, which comes
+    // only once the window is shown and would then place it anew. Where
+    // the frame is not known yet, the rule sees the client alone.
+    verbreed();
+    // The frame's corner centred; the frame is there only once the window
+    // is shown, so it is the one given here.
+    const QRect shown = frameGeometry().marginsRemoved(echterand(this)) + frame;
+    move(area.x() + (area.width() - shown.width()) / 2,
+         area.y() + (area.height() - shown.height()) / 2);
+}
 
 void TForm1::FormCreate() {
     QIcon icon;
@@ -75,16 +133,14 @@ void TForm1::FormCreate() {
     beginbeeld();
     beginwedstrijd();
 
-    // The window's dark-red background, centred on the work area (a small
-    // work area may put it partly off-screen at the top or left).
+    // The window's dark-red background; the window fitted to the work area
+    // of its screen and centred there.
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(128, 0, 0));
     setPalette(pal);
-    if (const QScreen* s = screen()) {
-        const QRect area = s->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    plaatsvenster(werkgebied(screen()), geschatterand());
+    bewaakrand(this);
     // The computer's openings are random. Qt widgets are always painted
     // double-buffered, and the clock text format belongs to the clocks.
     zaai(static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()));

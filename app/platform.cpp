@@ -3,8 +3,10 @@
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMutex>
 #include <QPointer>
+#include <QScreen>
 #include <QStringList>
 #include <QWidget>
 #include <cstdio>
@@ -115,4 +117,23 @@ void bewaakvenster(QWidget* window) {
     delete wacht;
     wacht = new Vensterwacht(window);
     QCoreApplication::instance()->installNativeEventFilter(wacht);
+}
+
+QRect werkgebied(const QScreen* screen) {
+    if (!screen) return QRect(0, 0, 1600, 1000);
+    QRect area = screen->availableGeometry();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+        area == screen->geometry())
+        area.setTop(area.top() + qMax(48, area.height() * 6 / 100));
+    return area;
+}
+
+QMargins geschatterand() {
+    return QMargins(4, 32, 4, 4);
+}
+
+QMargins echterand(const QWidget* window) {
+    const QRect outer = window->frameGeometry(), inner = window->geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
 }

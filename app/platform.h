@@ -3,6 +3,10 @@
 // the program when the window is destroyed from outside.
 #pragma once
 
+#include <QMargins>
+#include <QRect>
+
+class QScreen;
 class QWidget;
 
 // Before the application object is made: should the platform fail to start
@@ -21,3 +25,18 @@ void startgelukt();
 // as its close button closes it, so that the program ends instead of playing
 // on without a window.
 void bewaakvenster(QWidget* window);
+
+// The part of a screen a window may take: the screen less its panels. Where
+// the platform reports the whole screen as free (Wayland: the compositor
+// places windows and keeps its panels to itself), room is left for a panel,
+// the larger of 48 pixels and 6 % of the screen's height.
+QRect werkgebied(const QScreen* screen);
+
+// The frame a window manager puts around the window (title bar, borders),
+// as far as it can be told before the window is shown: a title bar of 32
+// pixels and borders of 4, a little more than the common desktops draw.
+QMargins geschatterand();
+
+// The frame the window has been given: zero until the window manager has
+// framed it, and where there is none.
+QMargins echterand(const QWidget* window);

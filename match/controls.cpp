@@ -117,10 +117,12 @@ QString overtekst() {
     }
     return QString::fromUtf8(
                "Kalvor " KALVOR_VERSION " \xe2\x80\x93 5 op een rijtje\n\n"
-               "Klik op een vrij kruispunt om een steen te zetten. Wie als eerste vijf stenen "
-               "van de eigen kleur op een ononderbroken rij heeft, horizontaal, verticaal of "
-               "diagonaal, wint. Zwart en wit openen de partijen om beurten. Elke kant heeft "
-               "een klok; wie meer dan 9 uur bedenktijd gebruikt, verliest op de klok.\n\n"
+               "Druk eerst op \xe2\x80\x98Start partij\xe2\x80\x99. Klik dan op een vrij "
+               "kruispunt om een steen te zetten; de hand laat zien waar dat kan. Wie als "
+               "eerste vijf stenen van de eigen kleur op een ononderbroken rij heeft, "
+               "horizontaal, verticaal of diagonaal, wint; een blauwe ring wijst die vijf "
+               "aan. Zwart en wit openen de partijen om beurten. Elke speler heeft een klok; "
+               "wie meer dan 9 uur bedenktijd gebruikt, verliest op de klok.\n\n"
                "Mens tegen Mens: twee spelers aan \xc3\xa9\xc3\xa9n bord.\n"
                "Computer 1 tegen Mens: computer 1 speelt zwart, u speelt wit.\n"
                "Computer 1 tegen Computer 2: de computers spelen tegen elkaar; vijf seconden "
@@ -130,7 +132,13 @@ QString overtekst() {
                "tegen die van de tegenstander (computer 1 / computer 2):\n") +
            stijlen +
            QString::fromUtf8(
-               "\nToetsen: Backspace neemt een zet terug. Pause pauzeert, Return gaat verder. "
+               "\nToon zetnummers zet op elke steen het nummer van zijn zet; anders draagt "
+               "alleen de laatste zet een rood vierkantje. Snelle computer laat de computer "
+               "50 ms in plaats van 800 ms nadenken; zonder Stap voor Stap spelen de "
+               "computers dan stil tegen elkaar, en zo gaat ook het naspelen van een lopende "
+               "partij.\n\n"
+               "Toetsen: Backspace neemt een zet terug; tegen de computer uw zet en zijn "
+               "antwoord, zodat u weer aan zet bent. Pause pauzeert, Return gaat verder. "
                "Esc breekt het naspelen af. Spatie speelt bij Stap voor Stap de volgende zet. "
                "Delete zet de scores op 0 - 0. F1 toont dit venster.\n\n"
                "Kalvor " KALVOR_VERSION ", \xc2\xa9 de Kalvor-ontwikkelaars.\n"

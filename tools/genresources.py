@@ -300,9 +300,20 @@ def maaksteen(wit):
                 t = glad(-0.02, 0.50, diffuus)
                 kleur = meng((158, 161, 168), (255, 255, 255), t)
             else:
-                glim = max(0.0, sum(a * b for a, b in zip(n, half))) ** 12
-                extra = 52.0 * glad(0.30, 1.0, glim)
-                kleur = (12 + extra, 12 + extra, 12 + extra * 1.05)
+                # The middle of the face is pure black, the colour of the
+                # square marker that every black stone but the last carries,
+                # so that the marker does not show as a hole at any size:
+                # the square reaches 0.5 of the radius at its corners, and
+                # a pixel more round it at the smallest stones about 0.67.
+                # The grey and the gloss lie outside that: the light from
+                # the top left catches the stone's rounded rim there.
+                rho = math.sqrt(r2)
+                rand = glad(0.70, 0.84, rho)
+                kant = max(0.0, (dx * LICHT[0] + dy * LICHT[1]) / (rho * 0.781 + 1e-9))
+                glans = rand * (1.0 - glad(0.90, 1.0, rho)) * kant ** 3
+                extra = 58.0 * glans
+                grijs = 12 * rand
+                kleur = (grijs + extra, grijs + extra, grijs + extra * 1.05)
             rij.append(tuple(byte(c) for c in kleur))
         pixels.append(rij)
     return pixels

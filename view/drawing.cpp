@@ -9,6 +9,7 @@
 // full redraw composes every stone into the buffer once and shows it once.
 #include <QPainter>
 #include <QtMath>
+#include <cmath>
 
 #include "board.h"
 #include "drawing.h"
@@ -192,6 +193,50 @@ void zetsteen(QPainter& p, int32_t n, bool sound, const QFont& font) {
     if (n > 1) merk(p, n - 1, font);
 }
 
+// The stones of the five that won the game, while the game stands won by
+// one; none after a draw or a loss on time.
+bool vijfgewonnen() {
+    return (GameState == BlackWon || GameState == WhiteWon) &&
+           (WinningFive.dc != 0 || WinningFive.dr != 0);
+}
+
+// The move that placed a stone on (c, r), 0 for none.
+int32_t zetop(int32_t c, int32_t r) {
+    for (int32_t n = MoveCount; n >= 1; --n)
+        if (MoveList[n].column == c && MoveList[n].row == r) return n;
+    return 0;
+}
+
+// A ring on the rim of each stone of the winning five, which stands out on
+// black and white alike. It lies inside the disc, which
+// fills 357 of the picture's 378 pixels across, and the stone's number or
+// marker is drawn again over it: the face stays as it is. Returns the
+// squares it changed.
+QRect vijfring(QPainter& p, const QFont& font) {
+    QRect changed;
+    if (!vijfgewonnen() || StoneRadius <= 0) return changed;
+    const double R = StoneRadius, rim = R * 357 / 378;
+    const double width = qMax(2.0, std::floor(R / 5));
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(QColor(VijfRing), width));
+    p.setBrush(Qt::NoBrush);
+    for (int e = -2; e <= 2; ++e) {
+        const int32_t c = WinningFive.column + e * WinningFive.dc;
+        const int32_t r = WinningFive.row + e * WinningFive.dr;
+        const int32_t n = zetop(c, r);
+        if (n == 0) continue;
+        // The stone's square runs from x - R - 1 to x + R - 1.
+        const QPointF centre(kolomx(c) - 1, rijy(r) - 1);
+        const double radius = rim - width / 2;
+        p.drawEllipse(centre, radius, radius);
+        merk(p, n, font);
+        changed |= steenvak(MoveList[n]);
+    }
+    p.restore();
+    return changed;
+}
+
 // A picture of the layer size for the current screen; the old one is
 // reused when it already fits.
 void maaklaag(QImage& img, int w, int h) {
@@ -252,9 +297,9 @@ void leegbuffer(TForm1* f) {
 }
 
 // After a stone drawing the layer's text font is the default one again: the
-// window's face at 8 points.
+// window's face at 8 points, a font of the window's own and so at its scale.
 void standaardletter(TForm1* f) {
-    f->BordFont = vensterletter(puntpixels(8));
+    f->BordFont = vensterletter(schaal(puntpixels(8)));
 }
 
 void neemfocusweg(TForm1* f) {
@@ -289,7 +334,11 @@ void TForm1::tekensteen(int32_t n) {
     QRect changed = steenvak(MoveList[n]);
     {
         QPainter p(&Bord2->Picture);
-        zetsteen(p, n, true, nummerletter());
+        const QFont font = nummerletter();
+        zetsteen(p, n, true, font);
+        // The stone that wins the game, the last of the record (also when a
+        // replay draws it), rings its five.
+        if (n == MoveCount) changed |= vijfring(p, font);
     }
     if (n > 1) changed |= steenvak(MoveList[n - 1]);
     Bord->Picture = Bord2->Picture;
@@ -308,6 +357,7 @@ void TForm1::tekenbord() {
         QPainter p(&Bord2->Picture);
         const QFont font = nummerletter();
         for (int32_t i = 1; i <= MoveCount; ++i) zetsteen(p, i, false, font);
+        vijfring(p, font);
     }
     Bord->Picture = Bord2->Picture;
     Bord->vernieuw();
@@ -334,6 +384,7 @@ void tekenbordpersteen() {
             p.drawImage(QPoint(0, 0), layer);
             p.setCompositionMode(QPainter::CompositionMode_SourceOver);
             zetsteen(p, i, false, nummerletter());
+            if (i == MoveCount) vijfring(p, nummerletter());
         }
         f->Bord2->Picture = buffer;
         f->Bord->Picture = buffer.copy();
@@ -342,13 +393,17 @@ void tekenbordpersteen() {
     SoundOn = f->Geluidcheck->isChecked();
 }
 
-void TForm1::FormResize() {
+void TForm1::verbreed() {
     const QRect outer = frameGeometry();
     const int minWidth = minimumbreedte(outer.height());
+    if (outer.width() < minWidth) resize(width() + (minWidth - outer.width()), height());
+}
+
+void TForm1::FormResize() {
     // The widening brings a size notification of its own, which draws the
     // board for the new width; where the platform delivers it later, the
     // board is drawn for the size of the moment in the meantime.
-    if (outer.width() < minWidth) resize(width() + (minWidth - outer.width()), height());
+    verbreed();
     const Qt::WindowStates st = windowState();
     if (!(st & Qt::WindowMinimized)) tekenbord();
 }

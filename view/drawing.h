@@ -1,8 +1,12 @@
 // Board drawing helpers outside the window class.
 #pragma once
 
-#include <QtGlobal>
+#include <QColor>
 #include <cstdint>
+
+// The ring on the stones of the five that won the game: a blue that neither
+// stone, the wood nor the red of the last move has.
+inline const QRgb VijfRing = qRgb(0, 140, 255);
 
 // Draws the number or marker of move n into the composition buffer.
 void tekenmerk(int32_t n);

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QResizeEvent>
 
+#include "geometry.h"
 #include "pointer.h"
 #include "sound.h"
 
@@ -52,6 +53,7 @@ QLabel* paneel(QWidget* parent, int x, int y, int w, int h, Rand rand,
     return p;
 }
 
+// A label as wide as its text.
 QLabel* label(QWidget* parent, int x, int y, const QString& text, int pixels,
               const QColor& colour = Qt::black) {
     auto* l = new QLabel(text, parent);
@@ -59,6 +61,7 @@ QLabel* label(QWidget* parent, int x, int y, const QString& text, int pixels,
     kleur(l, QPalette::WindowText, colour);
     l->move(x, y);
     l->adjustSize();
+    l->setProperty("naartekst", true);
     return l;
 }
 
@@ -97,13 +100,41 @@ QPushButton* knop(QWidget* parent, int x, int y, const QString& text, const QStr
     return b;
 }
 
+// A control's design values: rectangle, font size (0 for the window's
+// font) and frame width. Kept on the control the first time the window is
+// scaled, so that every scale starts from the design and no rounding piles
+// up.
+struct Ontwerp {
+    QRect rect;
+    int letter, lijn;
+};
+
+Ontwerp ontwerpvan(QWidget* w) {
+    if (!w->property("ontwerp").isValid()) {
+        const auto* frame = qobject_cast<QFrame*>(w);
+        w->setProperty("ontwerp", w->geometry());
+        w->setProperty("ontwerpletter",
+                       w->testAttribute(Qt::WA_SetFont) ? w->font().pixelSize() : 0);
+        w->setProperty("ontwerplijn",
+                       frame && frame->frameShape() != QFrame::NoFrame ? frame->lineWidth() : 0);
+    }
+    return {w->property("ontwerp").toRect(), w->property("ontwerpletter").toInt(),
+            w->property("ontwerplijn").toInt()};
+}
+
+// Both edges scaled, so that controls that meet in the design still meet.
+QRect opschaal(const QRect& r) {
+    const int left = schaal(r.x()), top = schaal(r.y());
+    return QRect(left, top, schaal(r.x() + r.width()) - left, schaal(r.y() + r.height()) - top);
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     Form1 = this;
     setWindowTitle(QStringLiteral("Kalvor  (5 op een rijtje)"));
-    resize(900, 738);
-    setMinimumSize(900, 738);
+    resize(DesignWidth, DesignHeight);
+    setMinimumSize(DesignWidth, DesignHeight);
     setFont(vensterletter(13));
 
     // The pictures belong to their image controls for the whole run.
@@ -209,6 +240,32 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     // every stone drawn, so that the keys reach the key table and no radio
     // button takes Space or an arrow key as its own.
     setFocus();
+}
+
+void TForm1::schaalvenster(double f) {
+    Vensterschaal = f;
+    setFont(vensterletter(schaal(13)));
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (qobject_cast<Beeldlaag*>(w)) continue; // placed by the board's own rule
+        const Ontwerp o = ontwerpvan(w);
+        if (o.letter > 0) {
+            QFont font = w->font();
+            font.setPixelSize(schaal(o.letter));
+            w->setFont(font);
+        }
+        if (o.lijn > 0) static_cast<QFrame*>(w)->setLineWidth(qMax(1, schaal(o.lijn)));
+        QRect r = opschaal(o.rect);
+        if (w->property("naartekst").toBool()) {
+            // As wide as its text at the new size, its middle where the
+            // design has it.
+            const QSize size = w->sizeHint();
+            r = QRect((schaal(2 * o.rect.x() + o.rect.width()) - size.width()) / 2, r.y(),
+                      size.width(), size.height());
+        }
+        w->setGeometry(r);
+    }
+    setMinimumSize(schaal(DesignWidth), schaal(DesignHeight));
+    resize(schaal(DesignWidth), schaal(DesignHeight));
 }
 
 void beginbeeld() {

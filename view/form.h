@@ -48,6 +48,7 @@ class TForm1 : public QWidget {
     void tekensteen(int32_t n);
     void tekenbord();
     void FormResize(); // the size handler
+    void verbreed();   // its first step: the window widened to the minimum width
     void BordMouseMove(int x, int y);
     // The pointer shape of the window doubles as the last hover verdict.
     bool handShown() const;
@@ -83,8 +84,16 @@ class TForm1 : public QWidget {
     void BordMouseDown();
     void zetmens(); // the commit of an accepted press on the board
 
+    // Lays the whole window out at a factor of its design size: every
+    // control's rectangle and font from its design values, the minimum and
+    // the client size; the board follows at the next size notification.
+    void schaalvenster(double f);
+
     // Creation hook (app/).
     void FormCreate();
+    // Fits the window to a work area: the largest factor at which it fits
+    // with a frame of the given margins, and the frame centred there.
+    void plaatsvenster(const QRect& area, const QMargins& frame);
 
   signals:
     // The window is asked to close (FormClose runs on it).

@@ -1,5 +1,6 @@
 #include "geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "board.h"
@@ -8,6 +9,7 @@ double MarginX, MarginY;
 double PitchX, PitchY;
 int32_t StoneRadius;
 int32_t LinesWidth, LinesHeight;
+double Vensterschaal = 1.0;
 
 int32_t rondaf(double v) {
     return static_cast<int32_t>(std::nearbyint(v));
@@ -22,20 +24,35 @@ int64_t deelrond(int64_t n, int64_t d) {
     return q;
 }
 
+int32_t opschaal(int32_t design, double f) {
+    return f == 1.0 ? design : rondaf(design * f);
+}
+
+// The minimum-width rule at factor f.
+int32_t breedtebij(int32_t outerHeight, double f) {
+    return static_cast<int32_t>(deelrond(int64_t{outerHeight} * AspectWidth, AspectHeight)) +
+           opschaal(MinWidthExtra, f);
+}
+
 } // namespace
+
+int32_t schaal(int32_t design) {
+    return opschaal(design, Vensterschaal);
+}
 
 Bordrechthoek bordlaag(int32_t clientWidth, int32_t clientHeight) {
     Bordrechthoek b;
-    b.height = clientHeight - BoardTop;
+    b.height = clientHeight - schaal(BoardTop);
     // H * 1751 / 1860 to the nearest integer; a correctly rounded division
     // lands on a half exactly when the true quotient is one, so the integer
     // rounding gives the same result.
     b.width = b.height > 0
                   ? static_cast<int32_t>(deelrond(int64_t{b.height} * AspectWidth, AspectHeight))
                   : -static_cast<int32_t>(deelrond(-int64_t{b.height} * AspectWidth, AspectHeight));
-    b.top = BoardTop;
+    b.top = schaal(BoardTop);
     const int32_t centred = (clientWidth - b.width) / 2;
-    b.left = centred > BoardLeftMin ? centred : BoardLeftMin;
+    const int32_t least = schaal(BoardLeftMin);
+    b.left = centred > least ? centred : least;
     return b;
 }
 
@@ -97,6 +114,20 @@ void berekengeometrie(int32_t width, int32_t height) {
 }
 
 int32_t minimumbreedte(int32_t outerHeight) {
-    return static_cast<int32_t>(deelrond(int64_t{outerHeight} * AspectWidth, AspectHeight)) +
-           MinWidthExtra;
+    return breedtebij(outerHeight, Vensterschaal);
+}
+
+double kiesschaal(int32_t areaWidth, int32_t areaHeight, int32_t frameWidth, int32_t frameHeight) {
+    // The window at f thousandths: its client height and its outer width
+    // once the size handler has widened it, each against the work area.
+    auto past = [&](int32_t thousandths) {
+        const double f = thousandths / 1000.0;
+        const int32_t outer = opschaal(DesignHeight, f) + frameHeight;
+        const int32_t width = std::max(opschaal(DesignWidth, f) + frameWidth, breedtebij(outer, f));
+        return outer <= areaHeight && width <= areaWidth;
+    };
+    const auto least = static_cast<int32_t>(MinWindowScale * 1000);
+    int32_t f = 1000;
+    while (f > least && !past(f)) --f;
+    return f / 1000.0;
 }

@@ -9,6 +9,13 @@
 // 0.08 of the layer size on each side and 18 intervals between the lines.
 // Each line is rounded on its own, so neighbouring columns are 26 or 27
 // pixels apart at a layer width of 565.
+//
+// Window scale: the window is drawn in design pixels (at 120 pixels per
+// inch). On a screen too small for it, the whole window is laid out at a
+// factor below 1, chosen once at start-up: every control's rectangle and
+// font, the constants above (top 30, least left 280, extra width 250) and
+// the minimum size. The board, its stones and hit windows follow from the
+// client size as always.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +26,24 @@ constexpr int AspectWidth = 1751;
 constexpr int AspectHeight = 1860;
 constexpr double MarginFraction = 0.08;
 constexpr int MinWidthExtra = 250;
+constexpr int DesignWidth = 900;  // the window's client size and its minimum,
+constexpr int DesignHeight = 738; // in design pixels
+// Below this the captions could no longer be read.
+constexpr double MinWindowScale = 0.6;
+
+// Logical pixels per design pixel, 1 unless the screen is too small.
+extern double Vensterschaal;
+
+// A design length in logical pixels: rounded, halves to even; at a factor
+// of 1 the length itself.
+int32_t schaal(int32_t design);
+
+// The largest factor, in thousandths, at which the window with its frame
+// (the window manager's, frameWidth and frameHeight added to the client
+// size) fits a work area of areaWidth x areaHeight: its client height, and
+// its width once the minimum-width rule has widened it. 1 where the design
+// size fits; never below MinWindowScale.
+double kiesschaal(int32_t areaWidth, int32_t areaHeight, int32_t frameWidth, int32_t frameHeight);
 
 extern double MarginX, MarginY;         // layer edge to the first grid line
 extern double PitchX, PitchY;           // mean distance between neighbouring lines
@@ -49,5 +74,6 @@ int32_t rijy(int32_t r);
 // The same mapping for any size and margin, for tests and for the layout.
 int32_t rasterpunt(int32_t size, double margin, int32_t index);
 
-// The narrowest outer window width for an outer window height.
+// The narrowest outer window width for an outer window height, at the
+// window scale in force.
 int32_t minimumbreedte(int32_t outerHeight);

@@ -822,7 +822,12 @@ class MatchTest : public QObject {
         // What the program otherwise never says: how to play, the modes,
         // the styles with their pairs (own factor first, computer 1 then
         // computer 2), the keys, the clocks' limit; and the credit.
-        for (const char* said : {"Klik op een vrij kruispunt",
+        for (const char* said : {"Druk eerst op \xe2\x80\x98Start partij\xe2\x80\x99",
+                                 "Klik dan op een vrij kruispunt",
+                                 "Elke speler heeft een klok",
+                                 "zodat u weer aan zet bent",
+                                 "Toon zetnummers zet",
+                                 "Snelle computer laat",
                                  "horizontaal, verticaal of diagonaal",
                                  "om beurten",
                                  "Mens tegen Mens:",

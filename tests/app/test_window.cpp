@@ -18,6 +18,7 @@
 #include "form.h"
 #include "geometry.h"
 #include "partij.h"
+#include "platform.h"
 #include "pointer.h"
 #include "replay.h"
 #include "reset.h"
@@ -189,9 +190,9 @@ class WindowTest : public QObject {
 
     // Every caption in the window's face at the size it was drawn for
     // (buttons 15 pixels, radio buttons and check boxes 13, the bold labels
-    // 13 and 17), inside the part of its control where the style draws the
-    // caption; the face is the one asked for, not a fallback that happened
-    // to be installed.
+    // 13 and 17), at the window's scale, inside the part of its control where
+    // the style draws the caption; the face is the one asked for, not a
+    // fallback that happened to be installed.
     void captionsFitTheirControls() {
         const QStringList faces = {"MS Sans Serif", "Liberation Sans"};
         int buttons = 0;
@@ -202,7 +203,7 @@ class WindowTest : public QObject {
             const QFontInfo face(b->font());
             QVERIFY2(faces.contains(face.family()), qPrintable(b->text() + ": " + face.family()));
             const bool push = qobject_cast<QPushButton*>(b) != nullptr;
-            QCOMPARE(face.pixelSize(), push ? 15 : 13);
+            QCOMPARE(face.pixelSize(), schaal(push ? 15 : 13));
             QStyleOptionButton opt;
             opt.initFrom(b);
             opt.text = b->text();
@@ -224,6 +225,43 @@ class WindowTest : public QObject {
             QVERIFY2(faces.contains(QFontInfo(l->font()).family()), qPrintable(l->text()));
             QVERIFY2(l->parentWidget()->rect().contains(l->geometry()), qPrintable(l->text()));
         }
+    }
+
+    // The window at the smallest factor: captions still fit, the controls
+    // stay inside the client and the panels left of the board (the buttons
+    // stand over its top edge by design), and the factor of before gives
+    // every control its rectangle back to the pixel.
+    void smallestScaleKeepsCaptionsAndBoard() {
+        const double kept = Vensterschaal;
+        QHash<QWidget*, QRect> before;
+        for (QWidget* w : form->findChildren<QWidget*>()) before[w] = w->geometry();
+        form->schaalvenster(MinWindowScale);
+        QApplication::processEvents();
+        QCOMPARE(form->minimumSize(), QSize(540, 443));
+        captionsFitTheirControls();
+        for (QWidget* w : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (w->isHidden() || qobject_cast<Beeldlaag*>(w)) continue;
+            QVERIFY(form->rect().contains(w->geometry()));
+            if (qobject_cast<QLabel*>(w)) QVERIFY(w->geometry().right() < form->Bord->x());
+        }
+        form->schaalvenster(kept);
+        QApplication::processEvents();
+        for (QWidget* w : form->findChildren<QWidget*>())
+            if (!qobject_cast<Beeldlaag*>(w)) QCOMPARE(w->geometry(), before[w]);
+    }
+
+    // At start-up the window takes the largest factor at which it fits the
+    // work area of its screen with the frame expected, and its frame lies
+    // on the work area: on the test's large screen at the design size, on a
+    // small one smaller.
+    void creationFitsTheScreen() {
+        const QRect area = werkgebied(form->screen());
+        const QMargins frame = geschatterand();
+        QCOMPARE(Vensterschaal,
+                 kiesschaal(area.width(), area.height(), frame.left() + frame.right(),
+                            frame.top() + frame.bottom()));
+        QCOMPARE(form->height(), schaal(738));
+        QVERIFY(area.contains(form->frameGeometry()));
     }
 
     void gridLayerHoldsLinesOnTheKeyColour() {
@@ -457,6 +495,77 @@ class WindowTest : public QObject {
         QCOMPARE(qRed(punt(form->Bord->Picture, kolomx(11) + R - 4, y)) > 180, true);
         // The window itself keeps the focus after a stone.
         QVERIFY(!form->focusWidget() || form->focusWidget() == form);
+    }
+
+    // The five that won the game wears a ring on each of its stones, in
+    // each direction, through a full redraw and through the stone-by-stone
+    // drawing of a replay (from the winning stone on); a take-back of that
+    // stone takes the rings away. The last move keeps its red mark.
+    void winningFiveIsRinged_data() {
+        QTest::addColumn<int>("dc");
+        QTest::addColumn<int>("dr");
+        QTest::newRow("horizontal") << 1 << 0;
+        QTest::newRow("vertical") << 0 << 1;
+        QTest::newRow("diagonal") << 1 << 1;
+        QTest::newRow("anti-diagonal") << -1 << 1;
+    }
+    void winningFiveIsRinged() {
+        QFETCH(int, dc);
+        QFETCH(int, dr);
+        auto rings = [] { // per move: 'o' with a ring pixel in its stone's square
+            QString out;
+            for (int32_t n = 1; n <= MoveCount; ++n) {
+                const int x = kolomx(MoveList[n].column), y = rijy(MoveList[n].row),
+                          R = StoneRadius;
+                bool ring = false;
+                for (int v = y - R - 1; v < y + R; ++v)
+                    for (int u = x - R - 1; u < x + R; ++u)
+                        ring |= punt(Form1->Bord->Picture, u, v) == VijfRing;
+                out += ring ? 'o' : '.';
+            }
+            return out;
+        };
+        partij();
+        for (int i = 0; i < 5; ++i) {
+            legzet(10 + i * dc, 8 + i * dr);
+            if (i < 4) legzet(2 + 2 * i, 1);
+        }
+        QCOMPARE(GameState, BlackWon);
+        form->tekenbord();
+        QCOMPARE(rings(), QString("o.o.o.o.o"));
+        QCOMPARE(punt(form->Bord->Picture, kolomx(10 + 4 * dc) - 1, rijy(8 + 4 * dr) - 1), Red);
+        form->tekenleegbord();
+        for (int32_t n = 1; n < MoveCount; ++n) form->tekensteen(n);
+        QCOMPARE(rings(), QString("........."));
+        form->tekensteen(MoveCount);
+        QCOMPARE(rings(), QString("o.o.o.o.o"));
+        neemterug(1);
+        form->tekenbord();
+        QCOMPARE(rings(), QString("........"));
+    }
+
+    // On every stone but the last the square marker has the stone's colour;
+    // the middle of a black stone is as black as its marker at every size,
+    // so that no square shows on it: the marker's square and a pixel round
+    // it are all of one colour.
+    void markersDoNotShowOnBlackStones() {
+        partij();
+        for (int c : {4, 6, 8}) {
+            zet(form, c, 4);
+            zet(form, c, 12);
+        }
+        for (int h : {443, 630, 738, 900, 1400}) {
+            form->setMinimumSize(0, 0);
+            form->resize(1700, h);
+            form->tekenbord();
+            const int a = StoneRadius / 3;
+            for (int c : {4, 6, 8})
+                for (int v = rijy(4) - a - 2; v <= rijy(4) + a - 1; ++v)
+                    for (int u = kolomx(c) - a - 2; u <= kolomx(c) + a - 1; ++u)
+                        QVERIFY2(punt(form->Bord->Picture, u, v) == Black,
+                                 qPrintable(QString("R %1").arg(StoneRadius)));
+        }
+        form->setMinimumSize(schaal(900), schaal(738));
     }
 
     void numbersLastMoveAndAStrayCode() {

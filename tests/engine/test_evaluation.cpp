@@ -179,11 +179,9 @@ TEST(Win, OverlineOfSixStillWins) {
     EXPECT_EQ(GameState, BlackToMove);
     speel(7, 10);
     EXPECT_EQ(GameState, BlackWon);
-    // Of the two fives through the stone, the one nearest the left end.
-    EXPECT_EQ(WinningFive, (Vijfvenster{6, 10, 1, 0}));
-    // A game reopened, even with its five still on the board (whose
-    // rebuild finds the five again), and the stone taken back leave no
-    // winning window.
+    EXPECT_EQ(WinningFive, (Vijfvenster{6, 10, 1, 0})); // of two fives, the leftmost
+    // Reopened with the five on the board (its rebuild finds it again), or
+    // the stone taken back: no winning window.
     neemterug(0);
     EXPECT_EQ(WinningFive, Vijfvenster{});
     neemterug(1);

@@ -107,4 +107,28 @@ TEST(Geometry, RoundingSendsHalvesToEven) {
     EXPECT_EQ(rondaf(26.389 / 2), 13);
 }
 
+// The window's factor for a work area and a frame: the largest, in
+// thousandths, at which the client height and the width the minimum-width
+// rule gives fit; 1 where the design fits, never below 0.6.
+TEST(Vensterschaal, LargestFactorAtWhichTheFrameFits) {
+    const struct {
+        int width, height, frameWidth, frameHeight;
+        double f;
+        const char* screen;
+    } rows[] = {
+        {1600, 1000, 8, 36, 1.0, "1600 x 1000: the design size"},
+        {1366, 768, 2, 25, 1.0, "1366 x 768 with no panel and openbox's frame"},
+        {1366, 728, 8, 36, 0.938, "1366 x 768 less a 40-pixel panel"},
+        {1366, 728, 2, 25, 0.953, "the same with openbox's frame"},
+        {1024, 728, 8, 36, 0.938, "1024 x 768 less a panel"},
+        {1280, 693, 8, 36, 0.890, "1920 x 1040 at 150 %"},
+        {1280, 700, 8, 36, 0.900, "2560 x 1400 at 200 %"},
+        {900, 1000, 8, 36, 0.917, "narrow: the widened width binds"},
+        {800, 400, 8, 36, 0.6, "too small: the floor"},
+    };
+    for (const auto& r : rows)
+        EXPECT_DOUBLE_EQ(kiesschaal(r.width, r.height, r.frameWidth, r.frameHeight), r.f)
+            << r.screen;
+}
+
 } // namespace

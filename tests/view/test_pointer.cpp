@@ -56,6 +56,18 @@ TEST(HitWindows, ClientHeight712HasHalfWidthTenNotEleven) {
         EXPECT_EQ(kolomvenster(c), std::make_pair(42 + 30 * (c - 1), 60 + 30 * (c - 1))) << c;
 }
 
+TEST(HitWindows, EveryPointIsHitAtItsLinesOnTheSmallestWindow) {
+    // The client of the window at the smallest factor, 0.6 of 738 high.
+    Vensterschaal = 0.6;
+    spel(443);
+    Vensterschaal = 1.0;
+    for (int c = 1; c <= 19; ++c)
+        for (int r = 1; r <= 19; ++r) {
+            ASSERT_TRUE(beoordeelpunt(kolomx(c), rijy(r))) << c << "," << r;
+            ASSERT_EQ(std::make_pair(TargetCol, TargetRow), std::make_pair(c, r));
+        }
+}
+
 TEST(HitWindows, EdgesMarginsAndBeyondTheLastLineAreRefused) {
     spel(630);
     // Remainder exactly 0 and exactly 2h (x = 36 and 54 for column 1).
