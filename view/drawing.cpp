@@ -219,8 +219,6 @@ QRect vijfring(QPainter& p, const QFont& font) {
     const double width = qMax(2.0, std::floor(R / 5));
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(QColor(VijfRing), width));
-    p.setBrush(Qt::NoBrush);
     for (int e = -2; e <= 2; ++e) {
         const int32_t c = WinningFive.column + e * WinningFive.dc;
         const int32_t r = WinningFive.row + e * WinningFive.dr;
@@ -229,6 +227,8 @@ QRect vijfring(QPainter& p, const QFont& font) {
         // The stone's square runs from x - R - 1 to x + R - 1.
         const QPointF centre(kolomx(c) - 1, rijy(r) - 1);
         const double radius = rim - width / 2;
+        p.setPen(QPen(QColor(VijfRing), width)); // the mark drawn last sets a pen of its own
+        p.setBrush(Qt::NoBrush);
         p.drawEllipse(centre, radius, radius);
         merk(p, n, font);
         changed |= steenvak(MoveList[n]);
