@@ -16,8 +16,8 @@
 #include "geometry.h"
 #include "platform.h"
 #include "random.h"
-#include "sound.h"
-#include "sounds.h"
+#include "playback.h"
+#include "soundrules.h"
 
 namespace {
 

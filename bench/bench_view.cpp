@@ -11,7 +11,6 @@
 #include "form.h"
 #include "geometry.h"
 #include "reset.h"
-#include "sound.h"
 
 namespace {
 
@@ -19,6 +18,7 @@ TForm1* venster() {
     static TForm1* form = [] {
         auto* f = new TForm1;
         f->FormCreate();
+        f->schaalvenster(1.0); // the design scale, whatever the screen
         f->show();
         f->resize(1200, 900); // client height 900
         QApplication::processEvents();
@@ -75,14 +75,12 @@ BENCHMARK(BM_LayerCopy)->Unit(benchmark::kMicrosecond);
 
 void BM_OneStone(benchmark::State& state) {
     TForm1* f = venster();
-    SoundOn = false;
     for (auto _ : state) f->tekensteen(MoveCount);
 }
 BENCHMARK(BM_OneStone)->Unit(benchmark::kMicrosecond);
 
 void BM_OneStoneShown(benchmark::State& state) {
     TForm1* f = venster();
-    SoundOn = false;
     for (auto _ : state) {
         f->tekensteen(MoveCount);
         QApplication::processEvents();
@@ -102,7 +100,6 @@ BENCHMARK(BM_FullRedraw361Numbers)->Unit(benchmark::kMicrosecond);
 
 void BM_OneStoneNumbers(benchmark::State& state) {
     TForm1* f = venster();
-    SoundOn = false;
     f->Nummers->setChecked(true);
     for (auto _ : state) f->tekensteen(MoveCount);
     f->Nummers->setChecked(false);

@@ -8,11 +8,19 @@
 #include "form.h"
 #include "holdback.h"
 #include "replay.h"
-#include "sound.h"
-#include "sounds.h"
+#include "soundrules.h"
 #include "statusline.h"
 
+double BlackTime, WhiteTime;
+double TurnStart;
+double BlackClock, WhiteClock;
+double TimeLimit;
+double SavedBlackTime, SavedWhiteTime;
 bool Paused;
+
+bool overdetijd(double clock) {
+    return clock > TimeLimit;
+}
 
 namespace {
 
@@ -32,7 +40,7 @@ void tik(double& clock, QLabel* label, int32_t loss, int32_t& winnerWins) {
     clock += OneSecond;
     if (SoundOn) speelgeluid("Kloktik");
     toon(label, clock);
-    if (clock > TimeLimit && !bezig()) {
+    if (overdetijd(clock) && !bezig()) {
         GameState = loss;
         ++winnerWins;
         toonstatus();
@@ -42,6 +50,10 @@ void tik(double& clock, QLabel* label, int32_t loss, int32_t& winnerWins) {
 } // namespace
 
 void (*Berichtwacht)() = wachtopbericht;
+
+void herstelberichtwacht() {
+    Berichtwacht = wachtopbericht;
+}
 
 void herstartklok() {
     if (!Form1) return;

@@ -1,6 +1,19 @@
-// The two game clocks on the window: the one-second tick, the settlement of
-// a side's time at its move, and the pause.
+// The two game clocks on the window: their values, the one-second tick, the
+// settlement of a side's time at its move, and the pause. The accumulated
+// time of each side is exact (settled from the wall clock at each of its
+// moves); the displayed clock advances by whole seconds on the ticks in
+// between. All are date-time values (datetime.h).
 #pragma once
+
+extern double BlackTime, WhiteTime;           // accumulated thinking time
+extern double TurnStart;                      // when the current turn began
+extern double BlackClock, WhiteClock;         // what the clock labels show
+extern double TimeLimit;                      // 9 hours: 0.375 of a day
+extern double SavedBlackTime, SavedWhiteTime; // copies taken when a pause begins
+
+// A displayed clock loses when it is past the limit; exactly the limit
+// does not lose.
+bool overdetijd(double clock);
 
 // A pause is in progress: the displayed clocks stand and nothing sounds.
 extern bool Paused;
@@ -19,5 +32,7 @@ void pauzeer();
 void hervat();
 
 // Waits for the next window event and dispatches it; the pause loop runs on
-// it. Tests install a driver of their own.
+// it. Tests install a driver of their own, and herstelberichtwacht puts the
+// program's back.
 extern void (*Berichtwacht)();
+void herstelberichtwacht();

@@ -6,16 +6,42 @@
 #include "datetime.h"
 #include "form.h"
 #include "holdback.h"
+#include "humanmove.h"
 #include "partij.h"
-#include "pointer.h"
+#include "playback.h"
 #include "replay.h"
-#include "sound.h"
-#include "sounds.h"
+#include "soundrules.h"
 #include "statusline.h"
 
 int32_t GamesStarted;
 int32_t BlackWins, WhiteWins;
 bool ModeHumanHuman, ModeComputerHuman, ModeComputerComputer;
+
+Modus modusnu() {
+    TForm1* f = Form1;
+    if (f && f->MM->isChecked()) return Modus::MensMens;
+    if (f && f->CC->isChecked()) return Modus::ComputerComputer;
+    return Modus::ComputerMens;
+}
+
+bool snelspel() {
+    const TForm1* f = Form1;
+    return f && (modusnu() == Modus::ComputerComputer || Replaying) && f->Snel->isChecked() &&
+           !f->StapVoorStap->isChecked();
+}
+
+void legsteen(int32_t n) {
+    if (n < 1 || n > MoveCount) return;
+    steengeluid(n);
+    if (Form1) Form1->tekensteen(n);
+}
+
+// The view draws without a sound; the sounds wanted follow the check box
+// again after every full redraw.
+void TForm1::tekenbord() {
+    tekenalles();
+    SoundOn = Geluidcheck->isChecked();
+}
 
 namespace {
 
@@ -54,22 +80,23 @@ bool eenzet() {
             // white).
             if (mover == EvalSet[1].BlackCode || mover == EvalSet[1].WhiteCode)
                 verreken(mover == EvalSet[1].BlackCode);
-            f->tekensteen(MoveCount);
+            legsteen(MoveCount);
         }
         herstartklok(); // also when the choice declared a draw
         TurnStart = nu();
         toonstatus();
     }
     bool verder = false;
+    const Modus mode = modusnu();
     if (GameState < Draw) {
-        if (f->CM->isChecked() || f->MM->isChecked())
+        if (mode != Modus::ComputerComputer)
             HumanMayMove = true;
         else
             verder = !f->StapVoorStap->isChecked();
     }
     // Enabling a running timer would restart its countdown; it is left as
     // it is.
-    if (f->CC->isChecked() && GameState >= BlackWon && !f->StapVoorStap->isChecked() &&
+    if (mode == Modus::ComputerComputer && GameState >= BlackWon && !f->StapVoorStap->isChecked() &&
         !f->Herstartklok->isActive())
         f->Herstartklok->start();
     return verder;
@@ -94,7 +121,9 @@ void TForm1::StartknopClick() {
     beginpartij(GamesStarted % 2 != 0 ? BlackToMove : WhiteToMove);
     toonstatus();
     tekenbord();
-    if ((CM->isChecked() && GameState == BlackToMove) || CC->isChecked()) {
+    const Modus mode = modusnu();
+    if ((mode == Modus::ComputerMens && GameState == BlackToMove) ||
+        mode == Modus::ComputerComputer) {
         // A press left possible by the previous game must not be played
         // for the computer that opens this one.
         HumanMayMove = false;
@@ -102,12 +131,6 @@ void TForm1::StartknopClick() {
     } else {
         HumanMayMove = true;
     }
-}
-
-// A press on the board: accepted by the hover test's verdict, it commits
-// the person's move.
-void TForm1::BordMouseDown() {
-    if (accepteerklik(handShown())) zetmens();
 }
 
 void TForm1::zetmens() {
@@ -118,18 +141,18 @@ void TForm1::zetmens() {
     // The person's time is settled before the move is recorded: the update
     // does not count towards it.
     verreken(SideToMove == EvalSet[1].BlackCode);
-    setCursor(Qt::ArrowCursor);
+    toonhand(false);
     {
         Vastlegging v;
         legzet(TargetCol, TargetRow); // record, update, pass the turn
         telwinst();
         toonstatus();
-        tekensteen(MoveCount);
+        legsteen(MoveCount);
     }
     TurnStart = nu();
-    if (CM->isChecked() || CC->isChecked())
+    if (modusnu() != Modus::MensMens)
         computerzet();
-    else if (MM->isChecked())
+    else
         HumanMayMove = true;
 }
 
@@ -138,12 +161,13 @@ void staptoets() {
     if (!f || !f->StapVoorStap->isChecked()) return;
     if (houdtegen(Actie::Stap)) return;
     StepRequested = true;
-    if (f->CC->isChecked() && gamerunning()) computerzet();
+    if (modusnu() == Modus::ComputerComputer && gamerunning()) computerzet();
 }
 
 void TForm1::StapVoorStapClick() {
     if (houdtegen(Actie::StapVoorStap)) return;
-    if (!StapVoorStap->isChecked() && CC->isChecked() && gamerunning()) computerzet();
+    if (!StapVoorStap->isChecked() && modusnu() == Modus::ComputerComputer && gamerunning())
+        computerzet();
 }
 
 void TForm1::HerstartklokTimer() {
@@ -163,5 +187,8 @@ void beginwedstrijd() {
     Paused = false;
     Replaying = false;
     wisuitgesteld();
-    Steengeluid = steengeluid;
+    SoundOn = true;
+    HumanMayMove = false;
+    ComputerWaiting = 0;
+    HandShown = false;
 }

@@ -14,10 +14,24 @@ extern int32_t GamesStarted;
 // Games won by black and by white in this run.
 extern int32_t BlackWins, WhiteWins;
 
+// The player mode, as the radio buttons of the panel "Spelers" show it.
+enum class Modus { MensMens, ComputerMens, ComputerComputer };
+
+// The player mode as the radio buttons show it now: every decision reads
+// the mode at the moment it is taken, through this.
+Modus modusnu();
+
 // The mode selected by the last completed mode handler. Only the switch to
-// "Computer 1 tegen Mens" reads them, to know which mode it comes from; every
-// other decision reads the radio buttons at that moment.
+// "Computer 1 tegen Mens" reads them, to know which mode it comes from.
 extern bool ModeHumanHuman, ModeComputerHuman, ModeComputerComputer;
+
+// Computers playing fast and silent: computer against computer, or a
+// replay, with "Snelle computer" ticked and "Stap voor Stap" not.
+bool snelspel();
+
+// Draws the stone of move n with its sound, as a commit and a replay place
+// a stone.
+void legsteen(int32_t n);
 
 // A computer move for the side to move: think delay, choice, commit,
 // hand-over; in "Computer 1 tegen Computer 2" it goes on with the next move
@@ -31,6 +45,6 @@ void staptoets();
 
 // First values of match control's data, as at program start: no game
 // started, no wins, the mode "Computer 1 tegen Mens", nine hours on each
-// clock, no pause, no replay, nothing held back; and the rule for the
-// stones' sounds installed in the view.
+// clock, no pause, no replay, nothing held back, sounds wanted, no press
+// taken, no computer move waiting, the arrow shown.
 void beginwedstrijd();

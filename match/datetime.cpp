@@ -4,12 +4,6 @@
 #include <cmath>
 #include <cstdio>
 
-double BlackTime, WhiteTime;
-double TurnStart;
-double BlackClock, WhiteClock;
-double TimeLimit;
-double SavedBlackTime, SavedWhiteTime;
-
 namespace {
 
 double lokaletijd() {

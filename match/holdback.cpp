@@ -7,7 +7,7 @@
 #include "controls.h"
 #include "cycle.h"
 #include "form.h"
-#include "pointer.h"
+#include "humanmove.h"
 #include "update.h"
 
 namespace {

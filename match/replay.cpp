@@ -1,11 +1,12 @@
 #include "replay.h"
 
 #include "board.h"
+#include "clocks.h"
 #include "cycle.h"
 #include "datetime.h"
 #include "events.h"
 #include "form.h"
-#include "pointer.h"
+#include "humanmove.h"
 #include "statusline.h"
 
 bool Replaying;
@@ -20,14 +21,14 @@ void TForm1::ToonPartijClick() {
     tekenleegbord();
     const QString caption = Krant->text();
     Krant->setText("Partij wordt nagespeeld");
-    const QCursor shape = cursor();
+    const bool hand = HandShown;
     const int32_t n = MoveCount;
     for (int32_t i = 1; i <= n; ++i) {
         if (Replaying) wacht(1000);
         if (Form1 != this) return; // the window is gone
-        tekensteen(i);             // a move taken back meanwhile is skipped
+        legsteen(i);               // a move taken back meanwhile is skipped
     }
-    setCursor(shape);
+    toonhand(hand);
     Replaying = false;
     if (game == GamesStarted) {
         Krant->setText(caption);

@@ -3,11 +3,12 @@
 #include <QFontMetrics>
 
 #include "board.h"
+#include "clocks.h"
 #include "cycle.h"
 #include "datetime.h"
 #include "form.h"
-#include "sound.h"
-#include "sounds.h"
+#include "humanmove.h"
+#include "soundrules.h"
 
 std::string statustekst(int32_t state, int32_t moveCount, double blackClock, double whiteClock,
                         double timeLimit) {
@@ -58,7 +59,7 @@ void toonstatus() {
     plaatsscore(f->Witscore, WhiteWins, 3, f->BordFont);
     if (GameState >= BlackWon) {
         // However the game ended, no point can be played any more.
-        f->setCursor(Qt::ArrowCursor);
+        toonhand(false);
         if (SoundOn) speelgeluid("gong");
     }
 }

@@ -4,16 +4,9 @@
 #include "cycle.h"
 #include "form.h"
 #include "holdback.h"
+#include "humanmove.h"
 #include "partij.h"
-#include "pointer.h"
 #include "statusline.h"
-
-Modus modusnu() {
-    TForm1* f = Form1;
-    if (f && f->MM->isChecked()) return Modus::MensMens;
-    if (f && f->CC->isChecked()) return Modus::ComputerComputer;
-    return Modus::ComputerMens;
-}
 
 int32_t terugneemaantal(Modus mode, int32_t moveCount, int32_t stateAtEntry, bool lastMoveWhite) {
     switch (mode) {

@@ -3,11 +3,7 @@
 
 #include <cstdint>
 
-// The player mode, as the radio buttons of the panel "Spelers" show it.
-enum class Modus { MensMens, ComputerMens, ComputerComputer };
-
-// The player mode as the radio buttons show it now.
-Modus modusnu();
+#include "cycle.h"
 
 // How many moves a take-back removes. Between two persons one; with the
 // computer playing black against a person, the person's move and the

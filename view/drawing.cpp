@@ -15,7 +15,6 @@
 #include "drawing.h"
 #include "form.h"
 #include "geometry.h"
-#include "sound.h"
 
 namespace {
 
@@ -144,16 +143,15 @@ QRect steenvak(const MoveRecord& m) {
     return QRect(x - R - 2, y - R - 2, 2 * R + 3, 2 * R + 3);
 }
 
-// Draws the stone of move n (or clears its point when its code is neither
-// colour's), reporting its sound when asked to.
-void steen(QPainter& p, int32_t n, bool sound) {
+// Draws the stone of move n, or clears its point when its code is neither
+// colour's.
+void steen(QPainter& p, int32_t n) {
     TForm1* f = Form1;
     const MoveRecord& m = MoveList[n];
     const int x = kolomx(m.column), y = rijy(m.row), R = StoneRadius;
     const EvalRecord& s = EvalSet[1];
     if (m.code == s.WhiteCode || m.code == s.BlackCode) {
         const bool white = m.code == s.WhiteCode;
-        if (sound && Steengeluid) Steengeluid(white);
         if (R <= 0) return;
         const QRgb wood = houtkleur(f->Bordhout->Picture);
         const QImage& img =
@@ -187,8 +185,8 @@ void merk(QPainter& p, int32_t n, const QFont& font) {
 }
 
 // Stone n with its mark and the re-marking of its predecessor.
-void zetsteen(QPainter& p, int32_t n, bool sound, const QFont& font) {
-    steen(p, n, sound);
+void zetsteen(QPainter& p, int32_t n, const QFont& font) {
+    steen(p, n);
     merk(p, n, font);
     if (n > 1) merk(p, n - 1, font);
 }
@@ -312,11 +310,6 @@ qreal beeldschaal() {
     return Form1 ? Form1->devicePixelRatioF() : 1.0;
 }
 
-void tekenmerk(int32_t n) {
-    QPainter p(&Form1->Bord2->Picture);
-    merk(p, n, nummerletter());
-}
-
 void TForm1::tekenleegbord() {
     legrasteraan(this);
     leegbuffer(this);
@@ -335,7 +328,7 @@ void TForm1::tekensteen(int32_t n) {
     {
         QPainter p(&Bord2->Picture);
         const QFont font = nummerletter();
-        zetsteen(p, n, true, font);
+        zetsteen(p, n, font);
         // The stone that wins the game, the last of the record (also when a
         // replay draws it), rings its five.
         if (n == MoveCount) changed |= vijfring(p, font);
@@ -347,16 +340,15 @@ void TForm1::tekensteen(int32_t n) {
     neemfocusweg(this);
 }
 
-void TForm1::tekenbord() {
+void TForm1::tekenalles() {
     legrasteraan(this);
-    SoundOn = false;
     // The stones are composed in the buffer one after the other, exactly as
     // drawing them one by one leaves them, and shown once.
     leegbuffer(this);
     {
         QPainter p(&Bord2->Picture);
         const QFont font = nummerletter();
-        for (int32_t i = 1; i <= MoveCount; ++i) zetsteen(p, i, false, font);
+        for (int32_t i = 1; i <= MoveCount; ++i) zetsteen(p, i, font);
         vijfring(p, font);
     }
     Bord->Picture = Bord2->Picture;
@@ -365,13 +357,11 @@ void TForm1::tekenbord() {
         standaardletter(this);
         neemfocusweg(this);
     }
-    SoundOn = Geluidcheck->isChecked();
 }
 
 void tekenbordpersteen() {
     TForm1* f = Form1;
     f->tekenleegbord();
-    SoundOn = false;
     for (int32_t i = 1; i <= MoveCount; ++i) {
         // The whole layer into a fresh buffer, the stone, the whole buffer
         // back.
@@ -383,14 +373,13 @@ void tekenbordpersteen() {
             p.setCompositionMode(QPainter::CompositionMode_Source);
             p.drawImage(QPoint(0, 0), layer);
             p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            zetsteen(p, i, false, nummerletter());
+            zetsteen(p, i, nummerletter());
             if (i == MoveCount) vijfring(p, nummerletter());
         }
         f->Bord2->Picture = buffer;
         f->Bord->Picture = buffer.copy();
     }
     f->Bord->vernieuw();
-    SoundOn = f->Geluidcheck->isChecked();
 }
 
 void TForm1::verbreed() {
@@ -405,5 +394,5 @@ void TForm1::FormResize() {
     // board is drawn for the size of the moment in the meantime.
     verbreed();
     const Qt::WindowStates st = windowState();
-    if (!(st & Qt::WindowMinimized)) tekenbord();
+    if (!(st & Qt::WindowMinimized)) tekenalles();
 }

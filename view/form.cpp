@@ -5,8 +5,7 @@
 #include <QResizeEvent>
 
 #include "geometry.h"
-#include "pointer.h"
-#include "sound.h"
+#include "playback.h"
 
 TForm1* Form1;
 
@@ -269,19 +268,12 @@ void TForm1::schaalvenster(double f) {
 }
 
 void beginbeeld() {
-    SoundOn = true;
-    HumanMayMove = false;
-    ComputerWaiting = 0;
-    Steengeluid = nullptr;
+    Vensterschaal = 1.0;
     laadgeluiden();
 }
 
 TForm1::~TForm1() {
     if (Form1 == this) Form1 = nullptr;
-}
-
-bool TForm1::handShown() const {
-    return cursor().shape() == Qt::PointingHandCursor;
 }
 
 void TForm1::resizeEvent(QResizeEvent* e) {
@@ -299,6 +291,6 @@ void TForm1::closeEvent(QCloseEvent* e) {
     QWidget::closeEvent(e);
 }
 
-void TForm1::BordMouseMove(int x, int y) {
-    setCursor(beoordeelpunt(x, y) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+void TForm1::toonwijzer(bool hand) {
+    setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }

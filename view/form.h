@@ -43,15 +43,14 @@ class TForm1 : public QWidget {
     QCheckBox *Geluidcheck, *Nummers, *Snel, *StapVoorStap;
     QTimer *Klok, *Herstartklok;
 
-    // Board view (view/).
+    // Board view (view/): the drawing, silent; the size handler.
     void tekenleegbord();
     void tekensteen(int32_t n);
-    void tekenbord();
+    void tekenalles(); // the empty board and every stone of the game
     void FormResize(); // the size handler
     void verbreed();   // its first step: the window widened to the minimum width
-    void BordMouseMove(int x, int y);
-    // The pointer shape of the window doubles as the last hover verdict.
-    bool handShown() const;
+    // The window's pointer: the hand, or the arrow.
+    void toonwijzer(bool hand);
 
     // Style handlers (match/).
     void Roekeloos1Click();
@@ -66,6 +65,9 @@ class TForm1 : public QWidget {
     void Angstig2Click();
 
     // Match control.
+    void tekenbord(); // the full redraw, after which sounds follow "Geluid"
+    void BordMouseMove(int x, int y);
+    bool handShown() const; // the last hover verdict
     void StartknopClick();
     void ZetterugClick();
     void ToonPartijClick();
@@ -111,7 +113,6 @@ extern TForm1* Form1;
 // start from it too).
 QFont vensterletter(int pixels);
 
-// First values of the view's data, as at program start: sounds wanted, no
-// press taken, no computer move waiting, stones silent until match control
-// installs its sound rule; and the recordings parsed into their table.
+// First values of the view's data, as at program start: the window at its
+// design scale; and the recordings parsed into their table.
 void beginbeeld();

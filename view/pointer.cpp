@@ -3,9 +3,6 @@
 #include "board.h"
 #include "geometry.h"
 
-bool HumanMayMove;
-int32_t ComputerWaiting;
-
 namespace {
 
 // Maps one coordinate to a line index; returns whether it lies strictly
@@ -25,19 +22,11 @@ bool raak(int32_t pos, int32_t first, double pitch, int32_t& index) {
 
 } // namespace
 
-bool beoordeelpunt(int32_t x, int32_t y) {
+bool raakpunt(int32_t x, int32_t y) {
     int32_t col, row;
     const bool inCol = raak(x, kolomx(1), PitchX, col);
     const bool inRow = raak(y, rijy(1), PitchY, row);
     TargetCol = col;
     TargetRow = row;
-    return gamerunning() && inCol && inRow && onboard(col, row) &&
-           EvalSet[1].Occupancy[col][row] == 0 && HumanMayMove && ComputerWaiting == 0;
-}
-
-bool accepteerklik(bool handShown) {
-    // The hand can outlast the game when it ends on time without a pointer
-    // move, so the game must still be running.
-    return HumanMayMove && ComputerWaiting == 0 && handShown && gamerunning() &&
-           onboard(TargetCol, TargetRow) && EvalSet[1].Occupancy[TargetCol][TargetRow] == 0;
+    return inCol && inRow && onboard(col, row);
 }

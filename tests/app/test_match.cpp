@@ -388,7 +388,7 @@ class MatchTest : public QObject {
         // where the hand was still shown.
         QCOMPARE(form->cursor().shape(), Qt::ArrowCursor);
         QVERIFY(HumanMayMove);
-        form->setCursor(Qt::PointingHandCursor);
+        toonhand(true);
         TargetCol = 5;
         TargetRow = 5;
         form->BordMouseDown();
@@ -618,7 +618,7 @@ class MatchTest : public QObject {
         BlackTime = 7 * OneSecond;
         WhiteTime = 9 * OneSecond;
         const QString caption = krant(form);
-        form->setCursor(Qt::PointingHandCursor);
+        toonhand(true);
         opname.wis();
         QString during;
         Plan = [&] {

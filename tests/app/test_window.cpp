@@ -19,11 +19,11 @@
 #include "geometry.h"
 #include "partij.h"
 #include "platform.h"
-#include "pointer.h"
+#include "humanmove.h"
 #include "replay.h"
 #include "reset.h"
-#include "sound.h"
-#include "sounds.h"
+#include "playback.h"
+#include "soundrules.h"
 #include "statusline.h"
 
 namespace {

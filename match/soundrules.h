@@ -2,6 +2,12 @@
 // front of the view's playing of a recording.
 #pragma once
 
+#include <cstdint>
+
+// Sounds wanted ("Geluid"): true at start; its check box sets it, and so
+// does every full redraw.
+extern bool SoundOn;
+
 // Plays the named recording (any case) unless the rules mute it: nothing
 // sounds during a pause, and fast computer play (between the computers, or
 // a replay, with "Snelle computer" ticked and "Stap voor Stap" not) is
@@ -12,8 +18,8 @@ void speelgeluid(const char* name);
 // computer-against-computer play starts without it.
 void startgong();
 
-// The sound of a placed stone ("tik" white, "tak" black): heard when sounds
-// are wanted and the game still runs, or during a replay, whatever the game
-// state; the stone that ends a game is placed silently. The view's drawing
-// reports its stones here.
-void steengeluid(bool white);
+// The sound of the stone of move n ("tik" white, "tak" black, none for a
+// code of neither colour): heard when sounds are wanted and the game still
+// runs, or during a replay, whatever the game state; the stone that ends a
+// game is placed silently.
+void steengeluid(int32_t n);

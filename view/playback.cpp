@@ -1,4 +1,4 @@
-#include "sound.h"
+#include "playback.h"
 
 #include <QAudioSink>
 #include <QBuffer>
@@ -7,8 +7,6 @@
 #include <memory>
 
 Geluiduitvoer* Uitvoer;
-bool SoundOn;
-void (*Steengeluid)(bool white);
 
 namespace {
 

@@ -30,10 +30,6 @@ extern Geluiduitvoer* Uitvoer;
 // on: a sound server that fails or dies does not concern the player.
 Geluiduitvoer* maakapparaatuitvoer();
 
-// Sounds wanted ("Geluid"): true at start; the full redraw sets it from
-// the check box.
-extern bool SoundOn;
-
 // Parses GONG, KLOKTIK, TIK and TAK into the table; a recording that is
 // missing or damaged stays out of it. Only the first call does the work.
 void laadgeluiden();
@@ -41,11 +37,6 @@ void laadgeluiden();
 // Plays the recording of that name, given in any case, at once; nothing
 // when it is not in the table or there is no output.
 void speelklank(const char* name);
-
-// Where the drawing reports a stone placed with its sound (white: "tik",
-// black: "tak"); match control installs the routine that decides whether
-// it is heard. Null: stones are silent.
-extern void (*Steengeluid)(bool white);
 
 // The whole wave file of a resource named in any case, in place in the
 // resources; empty when there is none.

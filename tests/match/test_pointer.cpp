@@ -3,8 +3,8 @@
 
 #include "board.h"
 #include "geometry.h"
+#include "humanmove.h"
 #include "partij.h"
-#include "pointer.h"
 #include "update.h"
 
 namespace {

@@ -1,0 +1,30 @@
+#include "soundrules.h"
+
+#include "board.h"
+#include "clocks.h"
+#include "cycle.h"
+#include "form.h"
+#include "playback.h"
+#include "replay.h"
+
+bool SoundOn;
+
+void speelgeluid(const char* name) {
+    if (Paused) return;
+    if (snelspel() && GameState < BlackWon) return;
+    speelklank(name);
+}
+
+void startgong() {
+    const TForm1* f = Form1;
+    if (f && modusnu() == Modus::ComputerComputer && f->Snel->isChecked()) return;
+    speelgeluid("Gong");
+}
+
+void steengeluid(int32_t n) {
+    const int32_t code = MoveList[n].code;
+    const EvalRecord& s = EvalSet[1];
+    if (code != s.WhiteCode && code != s.BlackCode) return;
+    if (SoundOn && (GameState < BlackWon || Replaying))
+        speelgeluid(code == s.WhiteCode ? "tik" : "tak");
+}
