@@ -1,22 +1,22 @@
-// The creation hook: the start-up work in its order, and the wiring of every
-// control to its handler.
+// The creation hook: the start-up work in its order, each step a routine of
+// its own, and the wiring of every control to its handler.
 #include <QApplication>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 #include "board.h"
 #include "clocks.h"
 #include "cycle.h"
+#include "drawing.h"
 #include "events.h"
 #include "form.h"
 #include "geometry.h"
 #include "platform.h"
-#include "random.h"
 #include "playback.h"
+#include "random.h"
 #include "soundrules.h"
 
 namespace {
@@ -103,6 +103,78 @@ void bewaakrand(TForm1* form) {
     klok->start();
 }
 
+// The data of every layer at its first values: no game yet, no wins, the
+// Normaal codes in both sets, sounds wanted, the mode "Computer 1 tegen
+// Mens", nine hours on each clock.
+void geefbeginwaarden() {
+    beginengine();
+    beginbeeld();
+    beginwedstrijd();
+}
+
+// The window's icon, its dark-red background, and its ten panels in a
+// lighter red.
+void kleurvenster(TForm1* f) {
+    QIcon icon;
+    for (const char* size : {"16", "32", "48", "64", "128"})
+        icon.addFile(QStringLiteral(":/kalvor-%1.png").arg(size));
+    f->setWindowIcon(icon);
+    f->setAutoFillBackground(true);
+    QPalette pal = f->palette();
+    pal.setColor(QPalette::Window, QColor(128, 0, 0));
+    f->setPalette(pal);
+    for (QLabel* p : {f->Spelers, f->Speelstijl, f->Comp1Stijl, f->Comp2stijl, f->Statuspaneel,
+                      f->Klok1, f->Klok2, f->Standpaneel, f->Krant, f->Settingspaneel}) {
+        QPalette pp = p->palette();
+        pp.setColor(QPalette::Window, QColor(192, 64, 64));
+        p->setPalette(pp);
+    }
+}
+
+// Tooltips without delay, kept up 5000 ms.
+void zettooltips(TForm1* f) {
+    if (!dynamic_cast<Stijl*>(QApplication::style())) QApplication::setStyle(new Stijl);
+    for (QWidget* w : f->findChildren<QWidget*>())
+        if (!w->toolTip().isEmpty()) w->setToolTipDuration(5000);
+}
+
+// Every control to its handler, and the key preview.
+void verbind(TForm1* f) {
+    qApp->installEventFilter(new Toetsvoorrang(f));
+    QObject::connect(f, &TForm1::wordtgesloten, f, &TForm1::FormClose);
+    QObject::connect(f->Bord, &Beeldlaag::muisbeweegt, f, &TForm1::BordMouseMove);
+    QObject::connect(f->Bord, &Beeldlaag::muisgedrukt, f, &TForm1::BordMouseDown);
+    const std::pair<QPushButton*, void (TForm1::*)()> buttons[] = {
+        {f->Startknop, &TForm1::StartknopClick},
+        {f->Zetterug, &TForm1::ZetterugClick},
+        {f->ToonPartij, &TForm1::ToonPartijClick},
+        {f->Scoresnaar0, &TForm1::Scoresnaar0Click},
+        {f->Info, &TForm1::InfoClick}};
+    for (const auto& [button, handler] : buttons)
+        QObject::connect(button, &QPushButton::clicked, f, handler);
+    // A mode's handler runs however its button becomes checked: a click, an
+    // arrow key, the space bar.
+    const std::pair<QRadioButton*, void (TForm1::*)()> modes[] = {
+        {f->MM, &TForm1::MMClick}, {f->CM, &TForm1::CMClick}, {f->CC, &TForm1::CCClick}};
+    for (const auto& [button, handler] : modes)
+        QObject::connect(button, &QRadioButton::toggled, f, [f, handler = handler](bool on) {
+            if (on) (f->*handler)();
+        });
+    const std::pair<QRadioButton*, void (TForm1::*)()> styles[] = {
+        {f->Roekeloos1, &TForm1::Roekeloos1Click},   {f->Aanvallend1, &TForm1::Aanvallend1Click},
+        {f->Normaal1, &TForm1::Normaal1Click},       {f->Behoedzaam1, &TForm1::Behoedzaam1Click},
+        {f->Angstig1, &TForm1::Angstig1Click},       {f->Roekeloos2, &TForm1::Roekeloos2Click},
+        {f->Aanvallend2, &TForm1::Aanvallend2Click}, {f->Normaal2, &TForm1::Normaal2Click},
+        {f->Behoedzaam2, &TForm1::Behoedzaam2Click}, {f->Angstig2, &TForm1::Angstig2Click}};
+    for (const auto& [button, handler] : styles)
+        QObject::connect(button, &QRadioButton::clicked, f, handler);
+    QObject::connect(f->Geluidcheck, &QCheckBox::clicked, f, &TForm1::GeluidcheckClick);
+    QObject::connect(f->Nummers, &QCheckBox::clicked, f, &TForm1::NummersClick);
+    QObject::connect(f->StapVoorStap, &QCheckBox::toggled, f, &TForm1::StapVoorStapClick);
+    QObject::connect(f->Klok, &QTimer::timeout, f, &TForm1::KlokTimer);
+    QObject::connect(f->Herstartklok, &QTimer::timeout, f, &TForm1::HerstartklokTimer);
+}
+
 } // namespace
 
 void TForm1::plaatsvenster(const QRect& area, const QMargins& frame) {
@@ -121,90 +193,22 @@ void TForm1::plaatsvenster(const QRect& area, const QMargins& frame) {
 }
 
 void TForm1::FormCreate() {
-    QIcon icon;
-    for (const char* size : {"16", "32", "48", "64", "128"})
-        icon.addFile(QStringLiteral(":/kalvor-%1.png").arg(size));
-    setWindowIcon(icon);
-
-    // The data of every layer at its first values: no game yet, no wins,
-    // the Normaal codes in both sets, sounds wanted, the mode "Computer 1
-    // tegen Mens", nine hours on each clock.
-    beginengine();
-    beginbeeld();
-    beginwedstrijd();
-
-    // The window's dark-red background; the window fitted to the work area
-    // of its screen and centred there.
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(128, 0, 0));
-    setPalette(pal);
+    geefbeginwaarden();
+    kleurvenster(this);
     plaatsvenster(werkgebied(screen()), geschatterand());
     bewaakrand(this);
-    // The computer's openings are random. Qt widgets are always painted
-    // double-buffered, and the clock text format belongs to the clocks.
+    // The computer's openings are random.
     zaai(static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()));
-
-    // The board's layers laid out for the client area, 30 pixels from its
-    // top; the stone pictures' transparent colour is their bottom-left
-    // pixel, which the drawing reads from the pictures.
-    const Bordrechthoek b = bordlaag(width(), height());
-    Bordhout->setGeometry(b.left, b.top, b.width, b.height);
-    Bordlijnen->setGeometry(b.left, b.top, b.width, b.height);
-    berekengeometrie(b.width, b.height);
-    Bord->setGeometry(b.left, b.top, b.width, b.height);
-    Bord2->resize(b.width, b.height);
-    for (QLabel* p : {Spelers, Speelstijl, Comp1Stijl, Comp2stijl, Statuspaneel, Klok1, Klok2,
-                      Standpaneel, Krant, Settingspaneel}) {
-        QPalette pp = p->palette();
-        pp.setColor(QPalette::Window, QColor(192, 64, 64));
-        p->setPalette(pp);
-    }
+    legbordaan(this);
     // The scores are measured with the stones layer's font until the first
     // stone; "Arial" is rarely installed, fontconfig substitutes a sans-serif.
     BordFont.setFamily("Arial");
-
     // The sound output, and one tick to say the program is there.
     if (!Uitvoer) Uitvoer = maakapparaatuitvoer();
     speelgeluid("Kloktik");
-    // Tooltips without delay, kept up 5000 ms.
-    if (!dynamic_cast<Stijl*>(QApplication::style())) QApplication::setStyle(new Stijl);
-    for (QWidget* w : findChildren<QWidget*>())
-        if (!w->toolTip().isEmpty()) w->setToolTipDuration(5000);
-
+    zettooltips(this);
     // The engine lets window events through while it works.
     Berichtenpomp = verwerkberichten;
-
-    qApp->installEventFilter(new Toetsvoorrang(this));
-    connect(this, &TForm1::wordtgesloten, this, &TForm1::FormClose);
-    connect(Bord, &Beeldlaag::muisbeweegt, this, &TForm1::BordMouseMove);
-    connect(Bord, &Beeldlaag::muisgedrukt, this, &TForm1::BordMouseDown);
-    connect(Startknop, &QPushButton::clicked, this, &TForm1::StartknopClick);
-    connect(Zetterug, &QPushButton::clicked, this, &TForm1::ZetterugClick);
-    connect(ToonPartij, &QPushButton::clicked, this, &TForm1::ToonPartijClick);
-    connect(Scoresnaar0, &QPushButton::clicked, this, &TForm1::Scoresnaar0Click);
-    connect(Info, &QPushButton::clicked, this, &TForm1::InfoClick);
-    connect(MM, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) MMClick();
-    });
-    connect(CM, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) CMClick();
-    });
-    connect(CC, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) CCClick();
-    });
-    const std::pair<QRadioButton*, void (TForm1::*)()> styles[] = {
-        {Roekeloos1, &TForm1::Roekeloos1Click},   {Aanvallend1, &TForm1::Aanvallend1Click},
-        {Normaal1, &TForm1::Normaal1Click},       {Behoedzaam1, &TForm1::Behoedzaam1Click},
-        {Angstig1, &TForm1::Angstig1Click},       {Roekeloos2, &TForm1::Roekeloos2Click},
-        {Aanvallend2, &TForm1::Aanvallend2Click}, {Normaal2, &TForm1::Normaal2Click},
-        {Behoedzaam2, &TForm1::Behoedzaam2Click}, {Angstig2, &TForm1::Angstig2Click}};
-    for (const auto& [button, handler] : styles)
-        connect(button, &QRadioButton::clicked, this, handler);
-    connect(Geluidcheck, &QCheckBox::clicked, this, &TForm1::GeluidcheckClick);
-    connect(Nummers, &QCheckBox::clicked, this, &TForm1::NummersClick);
-    connect(StapVoorStap, &QCheckBox::toggled, this, &TForm1::StapVoorStapClick);
-    connect(Klok, &QTimer::timeout, this, &TForm1::KlokTimer);
-    connect(Herstartklok, &QTimer::timeout, this, &TForm1::HerstartklokTimer);
+    verbind(this);
     Klok->start();
 }

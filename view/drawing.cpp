@@ -253,16 +253,12 @@ qint64 GridKey = 0;
 // The relayout of the board and the empty grid; the stones layer is left to
 // the caller.
 void legrasteraan(TForm1* f) {
-    const Bordrechthoek b = bordlaag(f->width(), f->height());
-    f->Bordhout->setGeometry(b.left, b.top, b.width, b.height);
-    f->Bordlijnen->setGeometry(b.left, b.top, b.width, b.height);
-    berekengeometrie(b.width, b.height);
+    legbordaan(f);
     QImage& lines = f->Bordlijnen->Picture;
     // The grid depends on the layer size alone: a picture that already
     // holds the grid for this size is left as it is.
     const bool fresh = lines.cacheKey() == GridKey;
-    maaklaag(lines, b.width, b.height);
-    f->Bord->setGeometry(b.left, b.top, b.width, b.height);
+    maaklaag(lines, LinesWidth, LinesHeight);
     f->BordFont.setPixelSize(puntpixels(StoneRadius / 2));
     if (fresh && lines.cacheKey() == GridKey) return;
 
@@ -305,6 +301,15 @@ void neemfocusweg(TForm1* f) {
 }
 
 } // namespace
+
+void legbordaan(TForm1* f) {
+    const Bordrechthoek b = bordlaag(f->width(), f->height());
+    f->Bordhout->setGeometry(b.left, b.top, b.width, b.height);
+    f->Bordlijnen->setGeometry(b.left, b.top, b.width, b.height);
+    berekengeometrie(b.width, b.height);
+    f->Bord->setGeometry(b.left, b.top, b.width, b.height);
+    f->Bord2->resize(b.width, b.height);
+}
 
 qreal beeldschaal() {
     return Form1 ? Form1->devicePixelRatioF() : 1.0;

@@ -8,6 +8,12 @@
 // stone, the wood nor the red of the last move has.
 inline const QRgb VijfRing = qRgb(0, 140, 255);
 
+class TForm1;
+
+// The board's layers placed for the window's client area, and the grid's
+// geometry computed for them; nothing is drawn.
+void legbordaan(TForm1* f);
+
 // The full redraw done the plain way: the empty board, then every stone
 // through its own whole-layer copy into the buffer and back.
 // TForm1::tekenalles gives exactly these pixels at a fraction of the cost;

@@ -9,6 +9,11 @@
 
 TForm1* Form1;
 
+// The window's face at a size in design pixels. "MS Sans Serif", which the
+// window was drawn for, exists on Windows only; elsewhere Liberation Sans
+// (package fonts-liberation2, a dependency) takes its place: of the faces
+// Debian carries, its widths come closest to the design's, so every caption
+// fits its control at the size it was drawn for.
 QFont vensterletter(int pixels) {
     QFont f;
     f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
@@ -19,11 +24,7 @@ QFont vensterletter(int pixels) {
 
 namespace {
 
-// The window's face at a size in design pixels. "MS Sans Serif", which the
-// window was drawn for, exists on Windows only; elsewhere Liberation Sans
-// (package fonts-liberation2, a dependency) takes its place: of the faces
-// Debian carries, its widths come closest to the design's, so every caption
-// fits its control at the size it was drawn for.
+// The bold captions of the controls.
 QFont vet(int pixels) {
     QFont f = vensterletter(pixels);
     f.setBold(true);
@@ -99,6 +100,117 @@ QPushButton* knop(QWidget* parent, int x, int y, const QString& text, const QStr
     return b;
 }
 
+// The board's layers, back to front. The pictures belong to their image
+// controls for the whole run.
+void maaklagen(TForm1& f) {
+    f.Bordhout = new Beeldlaag(&f, Beeldlaag::Hout);
+    f.Bordhout->setGeometry(336, 40, 1751, 601);
+    f.Bordhout->Picture = QImage(QStringLiteral(":/bordhout.bmp"));
+    f.Witmodel = new Beeldlaag(&f, Beeldlaag::Verborgen);
+    f.Witmodel->setGeometry(472, 40, 49, 49);
+    f.Witmodel->Picture = QImage(QStringLiteral(":/witsteen.bmp"));
+    f.Zwartmodel = new Beeldlaag(&f, Beeldlaag::Verborgen);
+    f.Zwartmodel->setGeometry(552, 40, 49, 49);
+    f.Zwartmodel->Picture = QImage(QStringLiteral(":/zwartsteen.bmp"));
+    f.Bord2 = new Beeldlaag(&f, Beeldlaag::Verborgen);
+    f.Bord2->setGeometry(320, 80, 529, 401);
+    f.Bordlijnen = new Beeldlaag(&f, Beeldlaag::Transparant);
+    f.Bordlijnen->setAttribute(Qt::WA_TransparentForMouseEvents);
+    f.Bordlijnen->setGeometry(304, 104, 473, 401);
+    f.Bord = new Beeldlaag(&f, Beeldlaag::Transparant);
+    f.Bord->setGeometry(280, 208, 545, 329);
+    f.Bord->setMouseTracking(true);
+}
+
+// The panel "Spelers": the three player modes.
+void maakspelers(TForm1& f) {
+    f.Spelers = paneel(&f, 22, 225, 248, 116, Verlaagd);
+    f.Spelerscaption = label(f.Spelers, 12, 10, "Spelers", 17);
+    f.MM = radio(f.Spelers, 12, 36, 185, 17, "Mens tegen Mens");
+    f.CM = radio(f.Spelers, 12, 60, 201, 17, "Computer 1 tegen Mens");
+    f.CC = radio(f.Spelers, 12, 84, 225, 17, "Computer 1 tegen Computer 2");
+    f.CM->setChecked(true);
+}
+
+// The panel "Speelstijl": a column of five style buttons for each computer,
+// the rows named between them.
+void maakstijlen(TForm1& f) {
+    f.Speelstijl = paneel(&f, 22, 359, 248, 179, Verlaagd);
+    f.Speelstijlcaption = label(f.Speelstijl, 8, 6, "Computer 1", 17);
+    const char* names[5] = {"Roekeloos", "Aanvallend", "Normaal", "Behoedzaam", "Angstig"};
+    const int lefts[5] = {85, 84, 94, 78, 97};
+    QLabel** labels[5] = {&f.Label1, &f.Label2, &f.Label3, &f.Label4, &f.Label5};
+    for (int i = 0; i < 5; ++i)
+        *labels[i] = label(f.Speelstijl, lefts[i], 45 + 24 * i, names[i], 13);
+    // Centre each row name between the two columns of buttons.
+    for (int i = 0; i < 5; ++i) (*labels[i])->move((248 - (*labels[i])->width()) / 2, 45 + 24 * i);
+    f.Label6 = label(f.Speelstijl, 144, 6, "Computer 2", 17);
+    f.Comp2stijl = paneel(f.Speelstijl, 175, 32, 57, 137, Buiten);
+    QRadioButton** two[5] = {&f.Roekeloos2, &f.Aanvallend2, &f.Normaal2, &f.Behoedzaam2,
+                             &f.Angstig2};
+    for (int i = 0; i < 5; ++i) *two[i] = radio(f.Comp2stijl, 21, 12 + 24 * i, 17, 17, {});
+    f.Comp1Stijl = paneel(f.Speelstijl, 16, 32, 57, 137, Buiten);
+    QRadioButton** one[5] = {&f.Roekeloos1, &f.Aanvallend1, &f.Normaal1, &f.Behoedzaam1,
+                             &f.Angstig1};
+    for (int i = 0; i < 5; ++i) *one[i] = radio(f.Comp1Stijl, 21, 12 + 24 * i, 17, 17, {});
+    f.Normaal1->setChecked(true);
+    f.Normaal2->setChecked(true);
+}
+
+// The panel of the two clocks, the score and the status line.
+void maakstatus(TForm1& f) {
+    f.Statuspaneel = paneel(&f, 22, 54, 248, 153, Verlaagd);
+    const QString tijdtip =
+        "Uren, minuten, seconden, milliseconden. Maximale speeltijd per speler: 9 uur.";
+    f.Klok1 = paneel(f.Statuspaneel, 2, 2, 120, 84, Verhoogd);
+    f.Kleur1 = label(f.Klok1, 37, 8, "Zwart", 17);
+    f.Tijd1 = label(f.Klok1, 12, 54, "0:00:00.000", 17);
+    f.Tijd1->setToolTip(tijdtip);
+    f.Speler1 = label(f.Klok1, 27, 32, "Computer 1", 13);
+    f.Klok2 = paneel(f.Statuspaneel, 124, 2, 120, 84, Verhoogd);
+    f.Kleur2 = label(f.Klok2, 47, 8, "Wit", 17, Qt::white);
+    f.Tijd2 = label(f.Klok2, 12, 54, "0:00:00.000", 17, Qt::white);
+    f.Tijd2->setToolTip(tijdtip);
+    f.Speler2 = label(f.Klok2, 41, 32, "Mens", 13, Qt::white);
+    for (QLabel* l : {f.Kleur1, f.Tijd1, f.Speler1})
+        l->move((f.Klok1->width() - l->width()) / 2, l->y());
+    for (QLabel* l : {f.Kleur2, f.Tijd2, f.Speler2})
+        l->move((f.Klok2->width() - l->width()) / 2, l->y());
+    f.Standpaneel = paneel(f.Statuspaneel, 2, 88, 242, 30, Verhoogd, "-");
+    f.Standpaneel->setFont(vet(17));
+    f.Zwartscore = label(f.Standpaneel, 55, 6, "0", 17);
+    f.Zwartscore->setToolTip("Aantal partijen door Zwart gewonnen");
+    f.Witscore = label(f.Standpaneel, 176, 6, "0", 17, Qt::white);
+    f.Witscore->setToolTip("Aantal partijen door Wit gewonnen");
+    f.Krant = paneel(f.Statuspaneel, 2, 120, 242, 30, Verhoogd, "Druk op 'Start partij'");
+    f.Krant->setFont(vet(17));
+    kleur(f.Krant, QPalette::WindowText, Qt::yellow);
+}
+
+// The panel of the four check boxes.
+void maakopties(TForm1& f) {
+    f.Settingspaneel = paneel(&f, 22, 556, 249, 112, Verlaagd);
+    f.Geluidcheck = vink(f.Settingspaneel, 24, 12, 97, 17, "Geluid");
+    f.Geluidcheck->setChecked(true);
+    f.Nummers = vink(f.Settingspaneel, 24, 36, 161, 17, "Toon zetnummers");
+    f.Snel = vink(f.Settingspaneel, 24, 60, 177, 17, "Snelle computer");
+    f.StapVoorStap = vink(f.Settingspaneel, 24, 84, 177, 17, "Stap voor Stap");
+    f.StapVoorStap->setToolTip("Druk op Z voor de volgende zet (alleen bij Computer tegen "
+                               "Computer en bij Naspelen)");
+}
+
+// The Tab key's order of the top-level controls; a group of radio buttons
+// is one stop.
+void zettabvolgorde(TForm1& f) {
+    QWidget* order[] = {f.Spelers,        f.Speelstijl, f.Startknop,   f.Statuspaneel, f.Zetterug,
+                        f.Settingspaneel, f.ToonPartij, f.Scoresnaar0, f.Info};
+    for (size_t i = 1; i < sizeof order / sizeof order[0]; ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    for (QWidget* group : {static_cast<QWidget*>(f.Spelers), static_cast<QWidget*>(f.Comp1Stijl),
+                           static_cast<QWidget*>(f.Comp2stijl)})
+        eentabstop(group);
+}
+
 // A control's design values: rectangle, font size (0 for the window's
 // font) and frame width. Kept on the control the first time the window is
 // scaled, so that every scale starts from the design and no rounding piles
@@ -135,105 +247,24 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     resize(DesignWidth, DesignHeight);
     setMinimumSize(DesignWidth, DesignHeight);
     setFont(vensterletter(13));
-
-    // The pictures belong to their image controls for the whole run.
-    Bordhout = new Beeldlaag(this, Beeldlaag::Hout);
-    Bordhout->setGeometry(336, 40, 1751, 601);
-    Bordhout->Picture = QImage(QStringLiteral(":/bordhout.bmp"));
-    Witmodel = new Beeldlaag(this, Beeldlaag::Verborgen);
-    Witmodel->setGeometry(472, 40, 49, 49);
-    Witmodel->Picture = QImage(QStringLiteral(":/witsteen.bmp"));
-    Zwartmodel = new Beeldlaag(this, Beeldlaag::Verborgen);
-    Zwartmodel->setGeometry(552, 40, 49, 49);
-    Zwartmodel->Picture = QImage(QStringLiteral(":/zwartsteen.bmp"));
-    Bord2 = new Beeldlaag(this, Beeldlaag::Verborgen);
-    Bord2->setGeometry(320, 80, 529, 401);
-    Bordlijnen = new Beeldlaag(this, Beeldlaag::Transparant);
-    Bordlijnen->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Bordlijnen->setGeometry(304, 104, 473, 401);
-    Bord = new Beeldlaag(this, Beeldlaag::Transparant);
-    Bord->setGeometry(280, 208, 545, 329);
-    Bord->setMouseTracking(true);
-
-    Spelers = paneel(this, 22, 225, 248, 116, Verlaagd);
-    Spelerscaption = label(Spelers, 12, 10, "Spelers", 17);
-    MM = radio(Spelers, 12, 36, 185, 17, "Mens tegen Mens");
-    CM = radio(Spelers, 12, 60, 201, 17, "Computer 1 tegen Mens");
-    CC = radio(Spelers, 12, 84, 225, 17, "Computer 1 tegen Computer 2");
-    CM->setChecked(true);
-
-    Speelstijl = paneel(this, 22, 359, 248, 179, Verlaagd);
-    Speelstijlcaption = label(Speelstijl, 8, 6, "Computer 1", 17);
-    const char* names[5] = {"Roekeloos", "Aanvallend", "Normaal", "Behoedzaam", "Angstig"};
-    const int lefts[5] = {85, 84, 94, 78, 97};
-    QLabel** labels[5] = {&Label1, &Label2, &Label3, &Label4, &Label5};
-    for (int i = 0; i < 5; ++i) *labels[i] = label(Speelstijl, lefts[i], 45 + 24 * i, names[i], 13);
-    // Centre each row name between the two columns of buttons.
-    for (int i = 0; i < 5; ++i) (*labels[i])->move((248 - (*labels[i])->width()) / 2, 45 + 24 * i);
-    Label6 = label(Speelstijl, 144, 6, "Computer 2", 17);
-    Comp2stijl = paneel(Speelstijl, 175, 32, 57, 137, Buiten);
-    QRadioButton** two[5] = {&Roekeloos2, &Aanvallend2, &Normaal2, &Behoedzaam2, &Angstig2};
-    for (int i = 0; i < 5; ++i) *two[i] = radio(Comp2stijl, 21, 12 + 24 * i, 17, 17, {});
-    Comp1Stijl = paneel(Speelstijl, 16, 32, 57, 137, Buiten);
-    QRadioButton** one[5] = {&Roekeloos1, &Aanvallend1, &Normaal1, &Behoedzaam1, &Angstig1};
-    for (int i = 0; i < 5; ++i) *one[i] = radio(Comp1Stijl, 21, 12 + 24 * i, 17, 17, {});
-    Normaal1->setChecked(true);
-    Normaal2->setChecked(true);
-
+    // The controls in the order of the window's description, which is also
+    // their stacking order.
+    maaklagen(*this);
+    maakspelers(*this);
+    maakstijlen(*this);
     Startknop = knop(this, 24, 12, "Start partij", " Pauzeer met de 'PAUSE'-toets  ");
-
-    Statuspaneel = paneel(this, 22, 54, 248, 153, Verlaagd);
-    const QString tijdtip =
-        "Uren, minuten, seconden, milliseconden. Maximale speeltijd per speler: 9 uur.";
-    Klok1 = paneel(Statuspaneel, 2, 2, 120, 84, Verhoogd);
-    Kleur1 = label(Klok1, 37, 8, "Zwart", 17);
-    Tijd1 = label(Klok1, 12, 54, "0:00:00.000", 17);
-    Tijd1->setToolTip(tijdtip);
-    Speler1 = label(Klok1, 27, 32, "Computer 1", 13);
-    Klok2 = paneel(Statuspaneel, 124, 2, 120, 84, Verhoogd);
-    Kleur2 = label(Klok2, 47, 8, "Wit", 17, Qt::white);
-    Tijd2 = label(Klok2, 12, 54, "0:00:00.000", 17, Qt::white);
-    Tijd2->setToolTip(tijdtip);
-    Speler2 = label(Klok2, 41, 32, "Mens", 13, Qt::white);
-    for (QLabel* l : {Kleur1, Tijd1, Speler1}) l->move((Klok1->width() - l->width()) / 2, l->y());
-    for (QLabel* l : {Kleur2, Tijd2, Speler2}) l->move((Klok2->width() - l->width()) / 2, l->y());
-    Standpaneel = paneel(Statuspaneel, 2, 88, 242, 30, Verhoogd, "-");
-    Standpaneel->setFont(vet(17));
-    Zwartscore = label(Standpaneel, 55, 6, "0", 17);
-    Zwartscore->setToolTip("Aantal partijen door Zwart gewonnen");
-    Witscore = label(Standpaneel, 176, 6, "0", 17, Qt::white);
-    Witscore->setToolTip("Aantal partijen door Wit gewonnen");
-    Krant = paneel(Statuspaneel, 2, 120, 242, 30, Verhoogd, "Druk op 'Start partij'");
-    Krant->setFont(vet(17));
-    kleur(Krant, QPalette::WindowText, Qt::yellow);
-
+    maakstatus(*this);
     Zetterug = knop(this, 201, 12, "Neem zet terug", " = Backspace  ");
-
-    Settingspaneel = paneel(this, 22, 556, 249, 112, Verlaagd);
-    Geluidcheck = vink(Settingspaneel, 24, 12, 97, 17, "Geluid");
-    Geluidcheck->setChecked(true);
-    Nummers = vink(Settingspaneel, 24, 36, 161, 17, "Toon zetnummers");
-    Snel = vink(Settingspaneel, 24, 60, 177, 17, "Snelle computer");
-    StapVoorStap = vink(Settingspaneel, 24, 84, 177, 17, "Stap voor Stap");
-    StapVoorStap->setToolTip("Druk op Z voor de volgende zet (alleen bij Computer tegen Computer "
-                             "en bij Naspelen)");
-
+    maakopties(*this);
     ToonPartij =
         knop(this, 378, 12, "Speel partij na", " Breek het het naspelen af met de Esc-toets ");
     Scoresnaar0 = knop(this, 555, 12, "Zet scores op 0 - 0", " = Delete  ");
     Info = knop(this, 732, 12, "Een programma van", " = F1  ");
-
     Klok = new QTimer(this);
     Klok->setInterval(1000);
     Herstartklok = new QTimer(this);
     Herstartklok->setInterval(5000);
-
-    QWidget* order[] = {Spelers,        Speelstijl, Startknop,   Statuspaneel, Zetterug,
-                        Settingspaneel, ToonPartij, Scoresnaar0, Info};
-    for (size_t i = 1; i < sizeof order / sizeof order[0]; ++i) setTabOrder(order[i - 1], order[i]);
-    for (QWidget* group : {static_cast<QWidget*>(Spelers), static_cast<QWidget*>(Comp1Stijl),
-                           static_cast<QWidget*>(Comp2stijl)})
-        eentabstop(group);
+    zettabvolgorde(*this);
     BordFont = QFont("Sans Serif");
     // No control is active at start-up: the window holds the focus, as after
     // every stone drawn, so that the keys reach the key table and no radio

@@ -288,7 +288,7 @@ class StormTest : public QObject {
               "the About box %d, replays %d; %d games, %d won",
               seed, s.actions, s.nested[5], s.nested[0], s.nested[1], s.nested[2], s.nested[3],
               s.nested[4], GamesStarted, s.wins);
-        Berichtwacht = nullptr;
+        herstelberichtwacht();
         sluitvenster(s.form);
     }
 };
