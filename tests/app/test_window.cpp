@@ -18,6 +18,7 @@
 #include "form.h"
 #include "geometry.h"
 #include "humanmove.h"
+#include "opname.h"
 #include "partij.h"
 #include "platform.h"
 #include "playback.h"
@@ -27,24 +28,6 @@
 #include "statusline.h"
 
 namespace {
-
-class Opname : public Geluiduitvoer {
-  public:
-    QStringList names;
-    QList<QAudioFormat> formats;
-    QList<qsizetype> sizes;
-    void speel(const QString& name, const QByteArray& samples,
-               const QAudioFormat& format) override {
-        names << name;
-        formats << format;
-        sizes << samples.size();
-    }
-    void wis() {
-        names.clear();
-        formats.clear();
-        sizes.clear();
-    }
-};
 
 const QRgb Black = qRgb(0, 0, 0), Red = qRgb(255, 0, 0);
 const QRgb StoneBackground = qRgb(204, 162, 111);
