@@ -4,7 +4,6 @@
 // samples.
 #pragma once
 
-#include <QList>
 #include <QStringList>
 #include <vector>
 
