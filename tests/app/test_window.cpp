@@ -3,7 +3,6 @@
 // pixel ratio of 2, where every layer pixel is a 2 x 2 block, and those of
 // the stones and numbers at 1.5.
 #include <QApplication>
-#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTest>
@@ -18,6 +17,7 @@
 #include "form.h"
 #include "geometry.h"
 #include "humanmove.h"
+#include "opname.h"
 #include "partij.h"
 #include "platform.h"
 #include "playback.h"
@@ -27,24 +27,6 @@
 #include "statusline.h"
 
 namespace {
-
-class Opname : public Geluiduitvoer {
-  public:
-    QStringList names;
-    QList<QAudioFormat> formats;
-    QList<qsizetype> sizes;
-    void speel(const QString& name, const QByteArray& samples,
-               const QAudioFormat& format) override {
-        names << name;
-        formats << format;
-        sizes << samples.size();
-    }
-    void wis() {
-        names.clear();
-        formats.clear();
-        sizes.clear();
-    }
-};
 
 const QRgb Black = qRgb(0, 0, 0), Red = qRgb(255, 0, 0);
 const QRgb StoneBackground = qRgb(204, 162, 111);
@@ -124,7 +106,9 @@ class WindowTest : public QObject {
     }
 
   private slots:
-    void initTestCase() {
+    // Each case on a window of its own, as the program creates it.
+    void init() {
+        opname.wis();
         Uitvoer = &opname;
         form = new TForm1;
         form->FormCreate();
@@ -427,8 +411,6 @@ class WindowTest : public QObject {
         stil(form->CC, true);
         speelgeluid("kloktik");
         QCOMPARE(opname.names, QStringList({"TAK", "KLOKTIK"}));
-        stil(form->MM, true);
-        GameState = NoGame;
     }
 
     void pointerShowsTheHandOnlyOverAFreePoint() {
@@ -463,7 +445,6 @@ class WindowTest : public QObject {
         QCOMPARE(MoveCount, 1);
         form->BordMouseMove(kolomx(4), rijy(4));
         QVERIFY(!form->handShown());
-        HumanMayMove = true;
     }
 
     void stoneAndItsRedMarker() {
@@ -567,7 +548,6 @@ class WindowTest : public QObject {
                         QVERIFY2(punt(form->Bord->Picture, u, v) == Black,
                                  qPrintable(QString("R %1").arg(StoneRadius)));
         }
-        form->setMinimumSize(schaal(900), schaal(738));
     }
 
     void numbersLastMoveAndAStrayCode() {
@@ -611,7 +591,6 @@ class WindowTest : public QObject {
         QCOMPARE(punt(img, x + R - 1, y), KeyColour);
         QCOMPARE(punt(img, x - R + 1, y), KeyColour);
         QCOMPARE(punt(img, x - a - 1, y - a - 1), qRgb(255, 255, 255));
-        MoveList[2].code = EvalSet[1].WhiteCode;
     }
 
     void fullRedrawIsSilentAndFollowsTheSoundBox() {
@@ -721,11 +700,6 @@ class WindowTest : public QObject {
         auto blue = [](QRgb p) { return qBlue(p) > qRed(p) + 20; };
         const QImage wood = form->Bordhout->Picture;
         form->setMinimumSize(0, 0);
-        const auto herstel = qScopeGuard([&] {
-            form->Bordhout->Picture = wood;
-            form->setMinimumSize(900, 738);
-            form->tekenbord();
-        });
         for (auto [h, R] : {std::pair(630, 12), {738, 15}, {900, 18}, {1400, 29}}) {
             form->resize(1700, h);
             form->tekenbord();
@@ -770,13 +744,8 @@ class WindowTest : public QObject {
         QFETCH(int, height);
         QFETCH(int, radius);
         QFETCH(int, pixels);
-        // Below the window's least size only here; the geometry must stay
-        // until the end.
+        // Below the window's least size.
         form->setMinimumSize(0, 0);
-        const auto herstel = qScopeGuard([&] {
-            form->Nummers->setChecked(false);
-            form->setMinimumSize(900, 738);
-        });
         form->resize(1200, height);
         QApplication::processEvents();
         volbord(false);
@@ -878,8 +847,6 @@ class WindowTest : public QObject {
                 if (fast.pixel(at) != KeyColour) QCOMPARE(shown.pixel(at), fast.pixel(at));
             }
         }
-        form->Nummers->setChecked(false);
-        SoundOn = true;
     }
 
     void sizeHandlerWidensAndRedraws() {
@@ -907,9 +874,10 @@ class WindowTest : public QObject {
         QVERIFY(form->Bord->Picture.cacheKey() != before);
     }
 
-    void cleanupTestCase() {
+    void cleanup() {
         Uitvoer = nullptr;
         delete form;
+        form = nullptr;
     }
 };
 

@@ -1,38 +1,8 @@
 #include "venster.h"
 
+#include "reference.h"
+
 namespace venster {
-
-namespace {
-
-// The score of every empty point from scratch: the sum over the windows
-// through it of the product of the codes in the window, 0 for a window
-// holding both colours.
-int64_t vensterproduct(const EvalRecord& s, int c, int r, int dc, int dr) {
-    int64_t p = 1;
-    bool black = false, white = false;
-    for (int i = 0; i < 5; ++i) {
-        const int32_t k = s.Occupancy[c + i * dc][r + i * dr];
-        if (k == s.BlackCode) black = true;
-        if (k == s.WhiteCode) white = true;
-        if (k != 0) p *= k;
-    }
-    return black && white ? 0 : p;
-}
-
-int64_t score(const EvalRecord& s, int c, int r) {
-    if (s.Occupancy[c][r] != 0) return 0;
-    const int dirs[4][2] = {{1, 0}, {0, 1}, {1, 1}, {-1, 1}};
-    int64_t sum = 0;
-    for (const auto& d : dirs)
-        for (int o = -4; o <= 0; ++o) {
-            const int c0 = c + o * d[0], r0 = r + o * d[1];
-            if (onboard(c0, r0) && onboard(c0 + 4 * d[0], r0 + 4 * d[1]))
-                sum += vensterproduct(s, c0, r0, d[0], d[1]);
-        }
-    return sum;
-}
-
-} // namespace
 
 QString toestandsfout() {
     if (MoveCount < 0 || MoveCount > MaxMoves) return QString("MoveCount %1").arg(MoveCount);
@@ -88,16 +58,21 @@ QString toestandsfout() {
                     .arg(k2);
         }
     if (gamerunning())
-        for (int i = 1; i <= 2; ++i)
+        for (int i = 1; i <= 2; ++i) {
+            ref::Set s; // the set's stones evaluated from scratch
+            ref::empty(s, EvalSet[i].BlackCode, EvalSet[i].WhiteCode);
+            std::memcpy(s.occ, EvalSet[i].Occupancy, sizeof s.occ);
+            ref::fromscratch(s);
             for (int c = 1; c <= BoardSize; ++c)
                 for (int r = 1; r <= BoardSize; ++r)
-                    if (EvalSet[i].Score[c][r] != score(EvalSet[i], c, r))
+                    if (EvalSet[i].Score[c][r] != s.score[c][r])
                         return QString("set %1 score at %2,%3 is %4, from scratch %5")
                             .arg(i)
                             .arg(c)
                             .arg(r)
                             .arg(EvalSet[i].Score[c][r])
-                            .arg(score(EvalSet[i], c, r));
+                            .arg(s.score[c][r]);
+        }
     if (BlackWins < 0 || WhiteWins < 0) return QString("negative score");
     return QString();
 }

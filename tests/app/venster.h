@@ -21,6 +21,7 @@
 #include "geometry.h"
 #include "holdback.h"
 #include "humanmove.h"
+#include "opname.h"
 #include "partij.h"
 #include "playback.h"
 #include "random.h"
@@ -66,25 +67,6 @@ inline void pomp() {
         if (!stays) Plan = nullptr;
     }
 }
-
-struct Klank {
-    QString name;
-    uint32_t at;
-};
-
-class Opname : public Geluiduitvoer {
-  public:
-    std::vector<Klank> klanken;
-    void speel(const QString& name, const QByteArray&, const QAudioFormat&) override {
-        klanken.push_back({name, Tijd});
-    }
-    QStringList namen() const {
-        QStringList out;
-        for (const Klank& k : klanken) out << k.name;
-        return out;
-    }
-    void wis() { klanken.clear(); }
-};
 
 inline Opname opname;
 

@@ -1,8 +1,9 @@
-// An independent, literal evaluation for checking the engine: windows are
-// walked point by point, scores are summed from scratch, and the move update
-// is the plain step-by-step version with two full passes over the board. A
-// set knows its board's size n; its arrays have the engine's shapes, so that
-// a comparison also sees every entry beyond the board, which must stay 0.
+// An independent, literal evaluation for checking the engine: every run of
+// five points on the board is found from its first point, products and
+// scores are summed from scratch over those runs, and the move update is the
+// plain step-by-step version with two full passes over the board. A set
+// knows its board's size n; its arrays have the engine's shapes, so that a
+// comparison also sees every entry beyond the board, which must stay 0.
 #pragma once
 
 #include <cstdint>
@@ -23,58 +24,85 @@ struct Set {
     int32_t black, white;
 };
 
-// A window centre's index along its line lies in 3..n-2.
-inline bool centre(const Set& s, int x) {
-    return x >= 3 && x <= s.n - 2;
+// A run of five points, from its first point (c, r) one step (dc, dr) at a
+// time.
+struct Rij {
+    int c, r, dc, dr;
+    int col(int e) const { return c + e * dc; }
+    int row(int e) const { return r + e * dr; }
+};
+
+// The four directions of a run; the last climbs, so that it reaches the
+// anti-diagonals from their lower end.
+constexpr int Richting[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
+
+// Whether all five points of the run lie on the board of n lines.
+inline bool ligtop(int n, const Rij& w) {
+    auto op = [n](int x) { return x >= 1 && x <= n; };
+    return op(w.col(0)) && op(w.row(0)) && op(w.col(4)) && op(w.row(4));
+}
+
+// Calls f for every run of five points that lies wholly on the board of n
+// lines, found from its first point: counted this way, independently of the
+// window centres by which the engine indexes them. Returns their number.
+template <typename F> int elkerij(int n, F f) {
+    int runs = 0;
+    for (int c = 1; c <= n; ++c)
+        for (int r = 1; r <= n; ++r)
+            for (const auto& d : Richting)
+                if (const Rij w{c, r, d[0], d[1]}; ligtop(n, w)) {
+                    f(w);
+                    ++runs;
+                }
+    return runs;
+}
+
+// A run's entry in window tables of the engine's shapes: they are indexed by
+// the middle point, the two diagonals told apart by the run's slope.
+template <typename H, typename V, typename D>
+auto& zoekvenster(H& h, V& v, D& d, D& a, const Rij& w) {
+    const int c = w.col(2), r = w.row(2);
+    if (w.dr == 0) return h[c][r];
+    if (w.dc == 0) return v[c][r];
+    return w.dc == w.dr ? d[c][r] : a[c][r];
+}
+
+inline int32_t& window(Set& s, const Rij& w) {
+    return zoekvenster(s.h, s.v, s.d, s.a, w);
+}
+
+// The engine's product of a run, read from its tables.
+inline int32_t product(const EvalRecord& e, const Rij& w) {
+    return zoekvenster(e.HorizontalWindows, e.VerticalWindows, e.DiagonalWindows,
+                       e.AntiDiagonalWindows, w);
 }
 
 inline int32_t pow5(int32_t x) {
     return x * x * x * x * x;
 }
 
-// The product of a window from its points' stones alone.
-inline int32_t product(const decltype(Set::occ)& occ, int c, int r, int dc, int dr, int32_t black,
-                       int32_t white) {
-    int32_t p = 1;
-    bool b = false, w = false;
-    for (int e = -2; e <= 2; ++e) {
-        const int32_t k = occ[c + e * dc][r + e * dr];
-        if (k == 0) continue;
-        b |= k == black;
-        w |= k == white;
-        p *= k;
-    }
-    return b && w ? 0 : p;
-}
-
-// Windows and scores computed from the stones alone.
+// Windows and scores computed from the stones alone: a run's product is that
+// of its stones' codes, 0 when it holds both colours, and it counts towards
+// the score of each empty point of the run.
 inline void fromscratch(Set& s) {
     std::memset(s.h, 0, sizeof s.h);
     std::memset(s.v, 0, sizeof s.v);
     std::memset(s.d, 0, sizeof s.d);
     std::memset(s.a, 0, sizeof s.a);
     std::memset(s.score, 0, sizeof s.score);
-    for (int c = 1; c <= s.n; ++c)
-        for (int r = 1; r <= s.n; ++r) {
-            if (centre(s, c)) s.h[c][r] = product(s.occ, c, r, 1, 0, s.black, s.white);
-            if (centre(s, r)) s.v[c][r] = product(s.occ, c, r, 0, 1, s.black, s.white);
-            if (centre(s, c) && centre(s, r)) {
-                s.d[c][r] = product(s.occ, c, r, 1, 1, s.black, s.white);
-                s.a[c][r] = product(s.occ, c, r, -1, 1, s.black, s.white);
-            }
+    elkerij(s.n, [&s](const Rij& w) {
+        int32_t p = 1;
+        bool black = false, white = false;
+        for (int e = 0; e < 5; ++e) {
+            const int32_t k = s.occ[w.col(e)][w.row(e)];
+            black |= k == s.black;
+            white |= k == s.white;
+            if (k != 0) p *= k;
         }
-    for (int c = 1; c <= s.n; ++c)
-        for (int r = 1; r <= s.n; ++r) {
-            if (s.occ[c][r] != 0) continue;
-            int32_t sum = 0;
-            for (int e = -2; e <= 2; ++e) {
-                if (centre(s, c + e)) sum += s.h[c + e][r];
-                if (centre(s, r + e)) sum += s.v[c][r + e];
-                if (centre(s, c + e) && centre(s, r + e)) sum += s.d[c + e][r + e];
-                if (centre(s, c - e) && centre(s, r + e)) sum += s.a[c - e][r + e];
-            }
-            s.score[c][r] = sum;
-        }
+        window(s, w) = black && white ? 0 : p;
+        for (int e = 0; e < 5; ++e)
+            if (s.occ[w.col(e)][w.row(e)] == 0) s.score[w.col(e)][w.row(e)] += window(s, w);
+    });
 }
 
 inline void empty(Set& s, int32_t black, int32_t white, int n = Bordgrootte) {
@@ -83,20 +111,6 @@ inline void empty(Set& s, int32_t black, int32_t white, int n = Bordgrootte) {
     s.black = black;
     s.white = white;
     fromscratch(s);
-}
-
-inline int32_t* window(Set& s, int dir, int cc, int cr) {
-    auto in = [&s](int x) { return centre(s, x); };
-    switch (dir) {
-    case 0:
-        return in(cc) ? &s.h[cc][cr] : nullptr;
-    case 1:
-        return in(cc) && in(cr) ? &s.d[cc][cr] : nullptr;
-    case 2:
-        return in(cc) && in(cr) ? &s.a[cc][cr] : nullptr;
-    default:
-        return in(cr) ? &s.v[cc][cr] : nullptr;
-    }
 }
 
 // The move update written out step by step; returns the new game state.
@@ -108,16 +122,16 @@ inline int32_t play(Set& s, int c, int r, int32_t k, int32_t state) {
     const int32_t o = s.black + s.white - k;
     for (int d = -2; d <= 2; ++d) {
         for (int dir = 0; dir < 4; ++dir) {
-            const int cc = c + d * dc[dir], cr = r + d * dr[dir];
-            int32_t* w = window(s, dir, cc, cr);
-            if (!w) continue;
-            const int32_t p = *w;
+            // The window centred d steps from the stone, from its first point.
+            const Rij w{c + (d - 2) * dc[dir], r + (d - 2) * dr[dir], dc[dir], dr[dir]};
+            if (!ligtop(s.n, w)) continue;
+            int32_t& p = window(s, w);
             const int32_t delta = p % o == 0 ? -p : (k - 1) * p;
-            for (int e = -2; e <= 2; ++e) s.score[cc + e * dc[dir]][cr + e * dr[dir]] += delta;
-            *w = p + delta;
-            if (*w == pow5(s.black))
+            for (int e = 0; e < 5; ++e) s.score[w.col(e)][w.row(e)] += delta;
+            p += delta;
+            if (p == pow5(s.black))
                 state = 3;
-            else if (*w == pow5(s.white))
+            else if (p == pow5(s.white))
                 state = 4;
         }
         if (state == 3 || state == 4) break;

@@ -9,41 +9,9 @@
 
 namespace {
 
-// A run of five points, from its first point (c, r) one step (dc, dr) at a
-// time.
-struct Rij {
-    int c, r, dc, dr;
-    int col(int e) const { return c + e * dc; }
-    int row(int e) const { return r + e * dr; }
-};
-
-// The four directions of a run; the last climbs, so that it reaches the
-// anti-diagonals from their lower end.
-constexpr int Richting[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
-
-// Calls f for every run of five points that lies wholly on the board of n
-// lines, found from its first point: counted this way, independently of the
-// window centres by which the engine indexes them.
-template <typename F> int elkerij(int n, F f) {
-    int runs = 0;
-    auto op = [n](int x) { return x >= 1 && x <= n; };
-    for (int c = 1; c <= n; ++c)
-        for (int r = 1; r <= n; ++r)
-            for (const auto& d : Richting)
-                if (op(c + 4 * d[0]) && op(r + 4 * d[1])) {
-                    f(Rij{c, r, d[0], d[1]});
-                    ++runs;
-                }
-    return runs;
-}
-
-// The engine's product of a run: its window is indexed by the middle point.
-int32_t product(const EvalRecord& s, const Rij& w) {
-    const int c = w.col(2), r = w.row(2);
-    if (w.dr == 0) return s.HorizontalWindows[c][r];
-    if (w.dc == 0) return s.VerticalWindows[c][r];
-    return w.dr == 1 ? s.DiagonalWindows[c][r] : s.AntiDiagonalWindows[c][r];
-}
+// Runs of five found from their first point, and the engine's product of a
+// run read from its tables.
+using ref::elkerij, ref::product, ref::Rij;
 
 bool bevat(const Rij& w, int c, int r) {
     for (int e = 0; e < 5; ++e)
