@@ -3,13 +3,23 @@
 // alternate who opens, as a run of the program does. A tool for comparing
 // styles, on the game's board or on another of 15 to 20 lines, one pair of
 // styles or all 25 at once, and the driver for performance measurements.
+#include <chrono>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
 #include "board.h"
 #include "choice.h"
+#include "opdrachtregel.h"
 #include "partij.h"
 #include "random.h"
 #include "style.h"
@@ -52,6 +62,44 @@ void toonhulp() {
                stdout);
 }
 
+// The progress of a long run, on standard error when that is a terminal and
+// the run has lasted two seconds: the games played of the total and the
+// rate, on one line written over in place and cleared at the end. Scripts
+// and tests, whose standard error is no terminal, see nothing of it, and a
+// run that is not shown never reads the clock.
+struct Voortgang {
+    bool aan;
+    long long totaal, gespeeld;
+    std::chrono::steady_clock::time_point begin, getoond;
+    bool zichtbaar;
+};
+Voortgang Loop;
+
+void beginvoortgang(long long totaal) {
+    Loop = {isatty(fileno(stderr)) != 0, totaal, 0, std::chrono::steady_clock::now(), {}, false};
+    Loop.getoond = Loop.begin;
+}
+
+void telpartij() {
+    using namespace std::chrono;
+    // The clock is read every 16 games, some milliseconds apart.
+    if (!Loop.aan || ++Loop.gespeeld % 16 != 0) return;
+    const auto nu = steady_clock::now();
+    if (nu - Loop.begin < seconds(2) || nu - Loop.getoond < milliseconds(250)) return;
+    Loop.getoond = nu;
+    Loop.zichtbaar = true;
+    const double s = duration<double>(nu - Loop.begin).count();
+    std::fprintf(stderr, "\rkalvor-selfplay: %lld of %lld games, %.0f games a second ",
+                 Loop.gespeeld, Loop.totaal, Loop.gespeeld / s);
+    std::fflush(stderr);
+}
+
+// Clears the progress line, before a result goes to the same terminal.
+void wisvoortgang() {
+    if (Loop.zichtbaar) std::fprintf(stderr, "\r%70s\r", "");
+    Loop.zichtbaar = false;
+}
+
 // One game from the empty board; the opener is black for odd game numbers.
 void speelpartij(long long number) {
     beginpartij(number % 2 == 1 ? BlackToMove : WhiteToMove);
@@ -71,6 +119,7 @@ Uitslag speelreeks(long long games, uint64_t seed, int black, int white) {
     Uitslag u{};
     for (long long g = 1; g <= games; ++g) {
         speelpartij(g);
+        telpartij();
         u.moves += MoveCount;
         if (GameState == BlackWon)
             ++u.blackWins;
@@ -97,32 +146,19 @@ void speeltabel(long long games, uint64_t seed) {
     std::printf("%-11s", "");
     for (int white = Roekeloos; white <= Angstig; ++white) std::printf("%11s", stijlnaam(white));
     std::printf("\n");
+    // A row is printed whole, once its games are played, so that the
+    // progress line never stands in the middle of one.
     for (int black = Roekeloos; black <= Angstig; ++black) {
-        std::printf("%-11s", stijlnaam(black));
+        char rij[80];
+        int n = std::snprintf(rij, sizeof rij, "%-11s", stijlnaam(black));
         for (int white = Roekeloos; white <= Angstig; ++white) {
             const Uitslag u = speelreeks(games, seed, black, white);
-            std::printf("    %3d/%3d", procent(u.blackWins, games), procent(u.whiteWins, games));
+            n += std::snprintf(rij + n, sizeof rij - static_cast<std::size_t>(n), "    %3d/%3d",
+                               procent(u.blackWins, games), procent(u.whiteWins, games));
         }
-        std::printf("\n");
+        wisvoortgang();
+        std::printf("%s\n", rij);
     }
-}
-
-// A whole decimal number with an optional sign, as its sign and magnitude;
-// nullptr, or why the text is none. The magnitude is refused beyond 64 bits,
-// so a long number never wraps round to another value.
-const char* leesgetal(const char* text, bool& negative, uint64_t& magnitude) {
-    negative = *text == '-';
-    if (*text == '-' || *text == '+') ++text;
-    if (*text == '\0') return "not a number";
-    for (const char* t = text; *t; ++t)
-        if (*t < '0' || *t > '9') return "not a number";
-    magnitude = 0;
-    for (; *text; ++text) {
-        const uint64_t digit = static_cast<uint64_t>(*text - '0');
-        if (magnitude > (UINT64_MAX - digit) / 10) return "number out of range";
-        magnitude = magnitude * 10 + digit;
-    }
-    return nullptr;
 }
 
 // --games: 0 up to a count whose totals (at most 400 moves a game) and
@@ -134,17 +170,6 @@ const char* leesaantal(const char* text, long long& games) {
     if (negative && m != 0) return "must not be negative";
     if (m > static_cast<uint64_t>(LLONG_MAX / (2 * MaxBoardMoves))) return "number out of range";
     games = static_cast<long long>(m);
-    return nullptr;
-}
-
-// --seed: any 64-bit value; a negative one stands for its two's complement,
-// as it always has, so -1 and 18446744073709551615 are the same seed.
-const char* leesseed(const char* text, uint64_t& seed) {
-    bool negative;
-    uint64_t m;
-    if (const char* why = leesgetal(text, negative, m)) return why;
-    if (negative && m > static_cast<uint64_t>(LLONG_MAX) + 1) return "number out of range";
-    seed = negative ? 0 - m : m;
     return nullptr;
 }
 
@@ -167,7 +192,7 @@ int main(int argc, char** argv) {
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
             toonhulp();
-            return 0;
+            return uitvoerbezorgd("kalvor-selfplay") ? 0 : 1;
         }
         if (a == "--table") {
             table = true;
@@ -200,12 +225,14 @@ int main(int argc, char** argv) {
     if (table && styles)
         return weiger("--table plays every style; --black and --white do not go with it");
     zetbordgrootte(size);
+    beginvoortgang(table ? 25 * games : games);
     if (table) {
         speeltabel(games, seed);
-        return 0;
+    } else {
+        const Uitslag u = speelreeks(games, seed, black, white);
+        wisvoortgang();
+        std::printf("games %lld black %lld white %lld draws %lld moves %lld\n", games, u.blackWins,
+                    u.whiteWins, u.draws, u.moves);
     }
-    const Uitslag u = speelreeks(games, seed, black, white);
-    std::printf("games %lld black %lld white %lld draws %lld moves %lld\n", games, u.blackWins,
-                u.whiteWins, u.draws, u.moves);
-    return 0;
+    return uitvoerbezorgd("kalvor-selfplay") ? 0 : 1;
 }
