@@ -238,6 +238,12 @@ const Fout Fouten[] = {
     {S1, "INFO timeout_turn 1000", ""},
     {S1, "DONE", "ERROR DONE without BOARD"},
     {S1, std::string(MaxRegel + 1, 'A'), "ERROR line too long"},
+    {S1, "INFO style " + std::string(MaxRegel, 'x'), ""}, // never answered, cut or not
+    {S1, "BOARD " + std::string(MaxRegel, ' ') + "x\n0,0,1\nDONE", "ERROR line too long"},
+    {"", "SWAP2BOARD\nDONE", "ERROR not started"},
+    {S1, "SWAP2BOARD\n7,7\nDONE", "ERROR SWAP2BOARD holds 0, 3 or 5 stones"},
+    {S1, "SWAP2BOARD\n7,7,1\nDONE", "ERROR malformed SWAP2BOARD line"},
+    {S1, "SWAP2BOARD\n1,1\n1,1\n2,2\nDONE", "ERROR SWAP2BOARD gives a point twice"},
     {S1, "BOARD\n0,0,1\n1,1,1\nDONE", "ERROR BOARD stone counts"},
     {S1, "BOARD\n0,0,2\n1,1,2\nDONE", "ERROR BOARD stone counts"},
     {S1, "BOARD\n0,0,1\n0,0,2\nDONE", "ERROR BOARD gives a point twice"},
@@ -308,7 +314,9 @@ TEST(PbrainBoards, TwentyAndFifteenLinesAreStartedAndPlayed) {
     }
     EXPECT_EQ(s.stuur("START 19"), "OK\n");
     EXPECT_EQ(s.stuur("TURN 19,0"), "ERROR coordinates outside the 19x19 board\n");
-    EXPECT_NE(s.stuur("ABOUT").find("rule=\"five or more in a row wins\""), std::string::npos);
+    EXPECT_NE(s.stuur("ABOUT").find("rule=\"five or more (INFO rule 0), exactly five (1), renju "
+                                    "(4); swap2\""),
+              std::string::npos);
 }
 
 TEST(PbrainLines, LineEndsSpacesAndCaseDoNotMatter) {
