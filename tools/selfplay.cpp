@@ -22,6 +22,7 @@
 #include "opdrachtregel.h"
 #include "partij.h"
 #include "random.h"
+#include "rules.h"
 #include "style.h"
 #include "version.h"
 
@@ -30,7 +31,7 @@ namespace {
 // The usage lines; a faulty command line gets them on standard error, after
 // a line that says what is wrong with it.
 void gebruik(std::FILE* uit) {
-    std::fputs("usage: kalvor-selfplay [--games N] [--seed S] [--size N]\n"
+    std::fputs("usage: kalvor-selfplay [--games N] [--seed S] [--size N] [--rule R]\n"
                "                       [--black STYLE] [--white STYLE] | [--table]\n"
                "styles: roekeloos aanvallend normaal behoedzaam angstig\n",
                uit);
@@ -46,12 +47,14 @@ void toonhulp() {
                "  games G black B white W draws D moves M\n"
                "With --table every style of computer 1 plays every style of computer 2,\n"
                "the games of each pair from the same seed, and a table of the winning\n"
-               "percentages is printed instead.\n"
+               "percentages is printed instead. A run that lasts shows its progress on\n"
+               "standard error when that is a terminal.\n"
                "\n"
                "  --games N      number of games, of each pair with --table (default 100)\n"
                "  --seed S       seed of the random generator (default 1)\n"
-               "  --size N       lines of the square board, 15 to 20 (default 19); five or\n"
-               "                 more in a row wins on every board\n"
+               "  --size N       lines of the square board, 15 to 20 (default 19)\n"
+               "  --rule R       the rule, numbered as pbrain-kalvor's INFO rule: 0 five or\n"
+               "                 more in a row (the default), 1 exactly five, 4 renju\n"
                "  --table        all 25 pairs of styles\n"
                "  --black STYLE  style of computer 1, black (default normaal)\n"
                "  --white STYLE  style of computer 2, white (default normaal); style names\n"
@@ -88,9 +91,12 @@ void telpartij() {
     if (nu - Loop.begin < seconds(2) || nu - Loop.getoond < milliseconds(250)) return;
     Loop.getoond = nu;
     Loop.zichtbaar = true;
-    const double s = duration<double>(nu - Loop.begin).count();
-    std::fprintf(stderr, "\rkalvor-selfplay: %lld of %lld games, %.0f games a second ",
-                 Loop.gespeeld, Loop.totaal, Loop.gespeeld / s);
+    const double tempo = Loop.gespeeld / duration<double>(nu - Loop.begin).count();
+    const long long rest = static_cast<long long>((Loop.totaal - Loop.gespeeld) / tempo);
+    std::fprintf(
+        stderr,
+        "\rkalvor-selfplay: %lld of %lld games, %.0f games a second, %lld:%02lld:%02lld left ",
+        Loop.gespeeld, Loop.totaal, tempo, rest / 3600, rest / 60 % 60, rest % 60);
     std::fflush(stderr);
 }
 
@@ -186,7 +192,7 @@ int main(int argc, char** argv) {
     long long games = 100;
     uint64_t seed = 1;
     int black = Normaal, white = Normaal;
-    int32_t size = BoardSize;
+    int32_t size = BoardSize, rule = Freestyle;
     bool table = false, styles = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -198,7 +204,8 @@ int main(int argc, char** argv) {
             table = true;
             continue;
         }
-        if (a != "--games" && a != "--seed" && a != "--black" && a != "--white" && a != "--size")
+        if (a != "--games" && a != "--seed" && a != "--black" && a != "--white" && a != "--size" &&
+            a != "--rule")
             return weiger("unknown option '" + a + "'");
         if (i + 1 >= argc) return weiger(a + " needs a value");
         const char* v = argv[++i];
@@ -213,6 +220,11 @@ int main(int argc, char** argv) {
             if (!why && (n < MinBoardSize || n > MaxBoardSize))
                 why = "the board has 15 to 20 lines";
             size = static_cast<int32_t>(n);
+        } else if (a == "--rule") {
+            long long n = 0;
+            why = leesaantal(v, n);
+            if (!why && n != 0 && n != 1 && n != 4) why = "the rule is 0, 1 or 4";
+            rule = n == 4 ? Renju : n == 1 ? ExactFive : Freestyle;
         } else {
             styles = true;
             int& style = a == "--black" ? black : white;
@@ -225,6 +237,7 @@ int main(int argc, char** argv) {
     if (table && styles)
         return weiger("--table plays every style; --black and --white do not go with it");
     zetbordgrootte(size);
+    zetspelregel(rule);
     beginvoortgang(table ? 25 * games : games);
     if (table) {
         speeltabel(games, seed);
