@@ -7,6 +7,7 @@
 #include "partij.h"
 #include "random.h"
 #include "reset.h"
+#include "rules.h"
 #include "style.h"
 #include "update.h"
 
@@ -43,6 +44,16 @@ void BM_FullMoveOnBoard(benchmark::State& state) {
     zetbordgrootte(BoardSize);
 }
 BENCHMARK(BM_FullMoveOnBoard)->Arg(15)->Arg(20);
+
+// The same under the tournaments' other rules, whose choice passes its
+// points through the rule: exactly five (1) and renju (2), whose forbidden
+// points are found by a search that recurses.
+void BM_FullMoveUnderRule(benchmark::State& state) {
+    zetspelregel(static_cast<int32_t>(state.range(0)));
+    speelzetten(state);
+    zetspelregel(Freestyle);
+}
+BENCHMARK(BM_FullMoveUnderRule)->Arg(ExactFive)->Arg(Renju);
 
 // A recorded game of 60 moves is applied again and again: the update alone.
 void BM_Update(benchmark::State& state) {

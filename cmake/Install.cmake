@@ -31,6 +31,12 @@ foreach(target kalvor pbrain-kalvor kalvor-selfplay)
 endforeach()
 if(WIN32)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
+  # The 64-bit build names its adapter pbrain-kalvor64.exe; the 32-bit
+  # pbrain-kalvor.exe, made by a build of its own, joins it in the zip.
+  set(KALVOR_WIN32_PBRAIN "" CACHE FILEPATH "pbrain-kalvor.exe of a 32-bit build, for the zip")
+  if(KALVOR_WIN32_PBRAIN)
+    install(PROGRAMS ${KALVOR_WIN32_PBRAIN} DESTINATION .)
+  endif()
 endif()
 
 if(UNIX AND NOT APPLE)
@@ -182,6 +188,7 @@ else()
   set(CPACK_GENERATOR ZIP)
   if(WIN32)
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+    set(CPACK_SYSTEM_NAME windows) # 32- and 64-bit programs alike
   endif()
 endif()
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "rules.h"
 #include "style.h"
 #include "update.h"
 
@@ -36,6 +37,7 @@ void beginengine() {
     TargetRow = 0;
     StepRequested = false;
     UpdateDepth = 0;
+    zetspelregel(Freestyle);
     for (int set = 1; set <= 2; ++set)
         zetcodes(set, StyleTable[set][Normaal].black, StyleTable[set][Normaal].white);
 }

@@ -1,10 +1,12 @@
 #include "choice.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "board.h"
 #include "events.h"
 #include "random.h"
+#include "rules.h"
 #include "scan.h"
 
 int kiesset() {
@@ -26,7 +28,64 @@ void trekvrij(const EvalRecord& s, int lowC, int highC, int lowR, int highR) {
     } while (!onboard(TargetCol, TargetRow) || s.Occupancy[TargetCol][TargetRow] != 0);
 }
 
+// Under ExactFive and Renju: the points of the scan in its own order (the
+// highest score first, ties to the lowest column and then the lowest row),
+// and of them the first that the rule lets the side to move play. A point
+// that only makes a row of six or more is passed over while another point is
+// free, a point forbidden to black while black has any other; a free point
+// in no live window (score 0) is always allowed, and is taken before either.
+// Returns the highest score of the board, which the caller reads as the draw
+// test, as it reads the plain scan's.
+int32_t kiesgefilterd(const Scoregrid& score, int32_t& col, int32_t& row) {
+    static Scoregrid over; // the scores of the points not passed over yet
+    std::memcpy(over, score, sizeof over);
+    const bool zwart = SideToMove == EvalSet[1].BlackCode;
+    neemstenenover();
+    int32_t c = 0, r = 0;
+    const int32_t hoogste = hoogstescore(over, c, r);
+    int32_t reserve[3][2] = {}; // the first point passed over of each kind
+    for (int32_t best = hoogste; best > 0; best = hoogstescore(over, c, r)) {
+        const int oordeel = weegpunt(c, r, zwart);
+        if (oordeel == Speelbaar) {
+            col = c, row = r;
+            return hoogste;
+        }
+        if (reserve[oordeel][0] == 0) reserve[oordeel][0] = c, reserve[oordeel][1] = r;
+        over[c][r] = 0;
+    }
+    if (hoogste == 0) return 0;
+    for (c = 1; c <= Bordgrootte; ++c)
+        for (r = 1; r <= Bordgrootte; ++r)
+            if (EvalSet[1].Occupancy[c][r] == 0 && score[c][r] == 0) {
+                col = c, row = r;
+                return hoogste;
+            }
+    const int32_t* p = reserve[Zonderwinst][0] != 0 ? reserve[Zonderwinst] : reserve[Verboden];
+    col = p[0], row = p[1];
+    return hoogste;
+}
+
+// The routine kieszet finds its point with; kieskeuze keeps it in step with
+// the board and the rule.
+Scanroutine Puntkeuze = scanvoor(BoardSize);
+
+// The point of the highest score the rule allows, or the draw when no point
+// scores.
+bool kiesuitscores(const EvalRecord& s) {
+    if (Puntkeuze(s.Score, TargetCol, TargetRow) > 0) return true;
+    GameState = Draw;
+    return false;
+}
+
 } // namespace
+
+void kieskeuze() {
+    Puntkeuze = Spelregel == Freestyle ? scanvoor(Bordgrootte) : kiesgefilterd;
+}
+
+bool kieshoogste() {
+    return gamerunning() && kiesuitscores(EvalSet[kiesset()]);
+}
 
 bool kieszet() {
     if (!gamerunning()) return false;
@@ -59,9 +118,5 @@ bool kieszet() {
 
     // The highest score, ties to the lowest column and then the lowest row.
     // Occupied points score 0 and are never chosen.
-    if (hoogstescore(s, TargetCol, TargetRow) == 0) {
-        GameState = Draw;
-        return false;
-    }
-    return true;
+    return kiesuitscores(s);
 }

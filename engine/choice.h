@@ -20,3 +20,14 @@ void denkna(uint32_t ms);
 // returns false. Does nothing and returns false outside a running game. The
 // move itself is committed by the caller.
 bool kieszet();
+
+// The choice from the fifth move on, in any position with a game running:
+// the point of the highest score that the rule lets the side to move play
+// (see kiesgefilterd in choice.cpp). Returns false, and sets GameState to 5,
+// when no empty point has a positive score.
+bool kieshoogste();
+
+// Takes the routine with which the choice finds its point for the board and
+// the rule now played: the plain scan under Freestyle, the scan through the
+// rule's filter under the others. zetbordgrootte and zetspelregel call it.
+void kieskeuze();

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "board.h"
+#include "choice.h"
 #include "update.h"
 
 namespace {
@@ -63,6 +64,7 @@ bool zetbordgrootte(int32_t n) {
     if (n < MinBoardSize || n > MaxBoardSize) return false;
     Bordgrootte = n;
     bouwlijntabel();
+    kieskeuze();
     Leeg.bouw(n);
     nieuwepartij();
     MoveCount = 0;

@@ -29,9 +29,9 @@ int32_t gewoon(const int32_t* v, int cells, int& at) {
 
 } // namespace
 
-int32_t hoogstescoreeenvoudig(const EvalRecord& s, int32_t& col, int32_t& row) {
+int32_t hoogstescoreeenvoudig(const Scoregrid& score, int32_t& col, int32_t& row) {
     int at;
-    const int32_t best = gewoon(&s.Score[0][0], (Bordgrootte + 1) * Stride, at);
+    const int32_t best = gewoon(&score[0][0], (Bordgrootte + 1) * Stride, at);
     if (best > 0) {
         col = at / Stride;
         row = at % Stride;
@@ -67,12 +67,12 @@ __attribute__((target("avx2"))) inline unsigned gelijk(__m256i x, __m256i b) {
 // size keeps every bound a constant, so that the groups' maxima stay in
 // registers.
 template <int N>
-__attribute__((target("avx2"))) int32_t breed(const EvalRecord& s, int32_t& col, int32_t& row) {
+__attribute__((target("avx2"))) int32_t breed(const Scoregrid& score, int32_t& col, int32_t& row) {
     constexpr int Length = (N * Stride + Block - 1) / Block * Block;
     constexpr int From = (N + 1) * Stride - Length;
     constexpr int Groups = (Length + Group - 1) / Group;
     static_assert(From >= 0 && From <= Stride, "the run starts in column 0 or 1");
-    const int32_t* v = &s.Score[0][0] + From;
+    const int32_t* v = &score[0][0] + From;
     __m256i groupMax[Groups];
     __m256i m = _mm256_setzero_si256();
     for (int g = 0; g < Groups; ++g) {
@@ -102,30 +102,33 @@ __attribute__((target("avx2"))) int32_t breed(const EvalRecord& s, int32_t& col,
     }
 }
 
-using Scan = int32_t (*)(const EvalRecord&, int32_t&, int32_t&);
-
 template <std::size_t... I>
-constexpr std::array<Scan, sizeof...(I)> scans(std::index_sequence<I...>) {
+constexpr std::array<Scanroutine, sizeof...(I)> scans(std::index_sequence<I...>) {
     return {{&breed<MinBoardSize + static_cast<int>(I)>...}};
 }
 
 // Breed[N - MinBoardSize] scans the board of N lines.
-constexpr std::array<Scan, MaxBoardSize - MinBoardSize + 1> Breed =
+constexpr std::array<Scanroutine, MaxBoardSize - MinBoardSize + 1> Breed =
     scans(std::make_index_sequence<MaxBoardSize - MinBoardSize + 1>());
-
-const bool HasAvx2 = __builtin_cpu_supports("avx2");
 
 } // namespace
 
-int32_t hoogstescore(const EvalRecord& s, int32_t& col, int32_t& row) {
-    if (HasAvx2) return Breed[Bordgrootte - MinBoardSize](s, col, row);
-    return hoogstescoreeenvoudig(s, col, row);
+// The processor is asked here, not in a static of this file: the choice
+// takes its scan while the program's statics are still being made.
+Scanroutine scanvoor(int32_t n) {
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx2")) return Breed[n - MinBoardSize];
+    return hoogstescoreeenvoudig;
 }
 
 #else
 
-int32_t hoogstescore(const EvalRecord& s, int32_t& col, int32_t& row) {
-    return hoogstescoreeenvoudig(s, col, row);
+Scanroutine scanvoor(int32_t) {
+    return hoogstescoreeenvoudig;
 }
 
 #endif
+
+int32_t hoogstescore(const Scoregrid& score, int32_t& col, int32_t& row) {
+    return scanvoor(Bordgrootte)(score, col, row);
+}

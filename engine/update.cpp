@@ -4,6 +4,7 @@
 
 #include "board.h"
 #include "events.h"
+#include "rules.h"
 
 int32_t UpdateDepth = 0;
 
@@ -206,14 +207,15 @@ template <int DC, int DR> void herstel(Zet& z, int dir) {
     }
 }
 
-// Whether the window d steps along this direction from the stone is the
-// five just made; if so it becomes the winning window.
+// Whether the window d steps along this direction from the stone is a five
+// just made that wins under the rule; if so it becomes the winning window.
 template <int DC, int DR> bool vindvijf(Zet& z, int dir, int d) {
     using L = Line<DC, DR>;
     const Reikwijdte& rw = Lijnen[z.c][z.r][dir];
     if (d < rw.windowFrom || d > rw.windowTo) return false;
     const int cc = z.c + d * DC, cr = z.r + d * DR;
-    if (L::table(z.s)[L::index(cc, cr)] != z.ownFive) return false;
+    if (L::table(z.s)[L::index(cc, cr)] != z.ownFive || !vijfwint(z.s, cc, cr, DC, DR, z.k))
+        return false;
     WinningFive = {cc, cr, DC, DR};
     return true;
 }
@@ -227,11 +229,14 @@ void zetinset(EvalRecord& s, int c, int r, int32_t k) {
     werkvensters<1, 1>(z, 1);
     werkvensters<-1, 1>(z, 2);
     werkvensters<0, 1>(z, 3);
+    // The game is won with the first five in the update's order (offset by
+    // offset, the four directions at each) that the rule lets win. Under
+    // Freestyle that is the first five found; a row of six that wins nothing
+    // is passed, and the update goes on past it.
+    while (z.fiveAt <= 2 && !(vindvijf<1, 0>(z, 0, z.fiveAt) || vindvijf<1, 1>(z, 1, z.fiveAt) ||
+                              vindvijf<-1, 1>(z, 2, z.fiveAt) || vindvijf<0, 1>(z, 3, z.fiveAt)))
+        ++z.fiveAt;
     if (z.fiveAt <= 2) {
-        // The first direction, in the update's order, with a five at that
-        // offset is the one the game is won with.
-        vindvijf<1, 0>(z, 0, z.fiveAt) || vindvijf<1, 1>(z, 1, z.fiveAt) ||
-            vindvijf<-1, 1>(z, 2, z.fiveAt) || vindvijf<0, 1>(z, 3, z.fiveAt);
         // Windows are taken offset by offset, all four directions at each,
         // and the update stops after the offset that made the five.
         herstel<1, 0>(z, 0);

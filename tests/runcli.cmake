@@ -6,12 +6,16 @@
 #   ENV      changes of the environment it runs in, as `cmake -E env` takes
 #            them (VAR=value, --unset=VAR); optional
 #   INPUT    file given as standard input (optional)
+#   TO       file standard output goes to instead of being read (optional)
 #   STATUS   expected exit status
 #   OUT      regular expression standard output must match; OUT_NOT one it must not
 #   ERR      regular expression standard error must match; empty: no output allowed
 set(input_args)
 if(INPUT)
   set(input_args INPUT_FILE ${INPUT})
+endif()
+if(TO)
+  list(APPEND input_args OUTPUT_FILE ${TO})
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E env ${ENV} ${EMULATOR} ${PROGRAM} ${ARGS} ${input_args}
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)

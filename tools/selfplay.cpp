@@ -3,15 +3,26 @@
 // alternate who opens, as a run of the program does. A tool for comparing
 // styles, on the game's board or on another of 15 to 20 lines, one pair of
 // styles or all 25 at once, and the driver for performance measurements.
+#include <chrono>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
 #include "board.h"
 #include "choice.h"
+#include "opdrachtregel.h"
 #include "partij.h"
 #include "random.h"
+#include "rules.h"
 #include "style.h"
 #include "version.h"
 
@@ -20,7 +31,7 @@ namespace {
 // The usage lines; a faulty command line gets them on standard error, after
 // a line that says what is wrong with it.
 void gebruik(std::FILE* uit) {
-    std::fputs("usage: kalvor-selfplay [--games N] [--seed S] [--size N]\n"
+    std::fputs("usage: kalvor-selfplay [--games N] [--seed S] [--size N] [--rule R]\n"
                "                       [--black STYLE] [--white STYLE] | [--table]\n"
                "styles: roekeloos aanvallend normaal behoedzaam angstig\n",
                uit);
@@ -36,12 +47,14 @@ void toonhulp() {
                "  games G black B white W draws D moves M\n"
                "With --table every style of computer 1 plays every style of computer 2,\n"
                "the games of each pair from the same seed, and a table of the winning\n"
-               "percentages is printed instead.\n"
+               "percentages is printed instead. A run that lasts shows its progress on\n"
+               "standard error when that is a terminal.\n"
                "\n"
                "  --games N      number of games, of each pair with --table (default 100)\n"
                "  --seed S       seed of the random generator (default 1)\n"
-               "  --size N       lines of the square board, 15 to 20 (default 19); five or\n"
-               "                 more in a row wins on every board\n"
+               "  --size N       lines of the square board, 15 to 20 (default 19)\n"
+               "  --rule R       the rule, numbered as pbrain-kalvor's INFO rule: 0 five or\n"
+               "                 more in a row (the default), 1 exactly five, 4 renju\n"
                "  --table        all 25 pairs of styles\n"
                "  --black STYLE  style of computer 1, black (default normaal)\n"
                "  --white STYLE  style of computer 2, white (default normaal); style names\n"
@@ -50,6 +63,47 @@ void toonhulp() {
                "\n"
                "kalvor-selfplay " KALVOR_VERSION "\n",
                stdout);
+}
+
+// The progress of a long run, on standard error when that is a terminal and
+// the run has lasted two seconds: the games played of the total and the
+// rate, on one line written over in place and cleared at the end. Scripts
+// and tests, whose standard error is no terminal, see nothing of it, and a
+// run that is not shown never reads the clock.
+struct Voortgang {
+    bool aan;
+    long long totaal, gespeeld;
+    std::chrono::steady_clock::time_point begin, getoond;
+    bool zichtbaar;
+};
+Voortgang Loop;
+
+void beginvoortgang(long long totaal) {
+    Loop = {isatty(fileno(stderr)) != 0, totaal, 0, std::chrono::steady_clock::now(), {}, false};
+    Loop.getoond = Loop.begin;
+}
+
+void telpartij() {
+    using namespace std::chrono;
+    // The clock is read every 16 games, some milliseconds apart.
+    if (!Loop.aan || ++Loop.gespeeld % 16 != 0) return;
+    const auto nu = steady_clock::now();
+    if (nu - Loop.begin < seconds(2) || nu - Loop.getoond < milliseconds(250)) return;
+    Loop.getoond = nu;
+    Loop.zichtbaar = true;
+    const double tempo = Loop.gespeeld / duration<double>(nu - Loop.begin).count();
+    const long long rest = static_cast<long long>((Loop.totaal - Loop.gespeeld) / tempo);
+    std::fprintf(
+        stderr,
+        "\rkalvor-selfplay: %lld of %lld games, %.0f games a second, %lld:%02lld:%02lld left ",
+        Loop.gespeeld, Loop.totaal, tempo, rest / 3600, rest / 60 % 60, rest % 60);
+    std::fflush(stderr);
+}
+
+// Clears the progress line, before a result goes to the same terminal.
+void wisvoortgang() {
+    if (Loop.zichtbaar) std::fprintf(stderr, "\r%70s\r", "");
+    Loop.zichtbaar = false;
 }
 
 // One game from the empty board; the opener is black for odd game numbers.
@@ -71,6 +125,7 @@ Uitslag speelreeks(long long games, uint64_t seed, int black, int white) {
     Uitslag u{};
     for (long long g = 1; g <= games; ++g) {
         speelpartij(g);
+        telpartij();
         u.moves += MoveCount;
         if (GameState == BlackWon)
             ++u.blackWins;
@@ -97,32 +152,19 @@ void speeltabel(long long games, uint64_t seed) {
     std::printf("%-11s", "");
     for (int white = Roekeloos; white <= Angstig; ++white) std::printf("%11s", stijlnaam(white));
     std::printf("\n");
+    // A row is printed whole, once its games are played, so that the
+    // progress line never stands in the middle of one.
     for (int black = Roekeloos; black <= Angstig; ++black) {
-        std::printf("%-11s", stijlnaam(black));
+        char rij[80];
+        int n = std::snprintf(rij, sizeof rij, "%-11s", stijlnaam(black));
         for (int white = Roekeloos; white <= Angstig; ++white) {
             const Uitslag u = speelreeks(games, seed, black, white);
-            std::printf("    %3d/%3d", procent(u.blackWins, games), procent(u.whiteWins, games));
+            n += std::snprintf(rij + n, sizeof rij - static_cast<std::size_t>(n), "    %3d/%3d",
+                               procent(u.blackWins, games), procent(u.whiteWins, games));
         }
-        std::printf("\n");
+        wisvoortgang();
+        std::printf("%s\n", rij);
     }
-}
-
-// A whole decimal number with an optional sign, as its sign and magnitude;
-// nullptr, or why the text is none. The magnitude is refused beyond 64 bits,
-// so a long number never wraps round to another value.
-const char* leesgetal(const char* text, bool& negative, uint64_t& magnitude) {
-    negative = *text == '-';
-    if (*text == '-' || *text == '+') ++text;
-    if (*text == '\0') return "not a number";
-    for (const char* t = text; *t; ++t)
-        if (*t < '0' || *t > '9') return "not a number";
-    magnitude = 0;
-    for (; *text; ++text) {
-        const uint64_t digit = static_cast<uint64_t>(*text - '0');
-        if (magnitude > (UINT64_MAX - digit) / 10) return "number out of range";
-        magnitude = magnitude * 10 + digit;
-    }
-    return nullptr;
 }
 
 // --games: 0 up to a count whose totals (at most 400 moves a game) and
@@ -134,17 +176,6 @@ const char* leesaantal(const char* text, long long& games) {
     if (negative && m != 0) return "must not be negative";
     if (m > static_cast<uint64_t>(LLONG_MAX / (2 * MaxBoardMoves))) return "number out of range";
     games = static_cast<long long>(m);
-    return nullptr;
-}
-
-// --seed: any 64-bit value; a negative one stands for its two's complement,
-// as it always has, so -1 and 18446744073709551615 are the same seed.
-const char* leesseed(const char* text, uint64_t& seed) {
-    bool negative;
-    uint64_t m;
-    if (const char* why = leesgetal(text, negative, m)) return why;
-    if (negative && m > static_cast<uint64_t>(LLONG_MAX) + 1) return "number out of range";
-    seed = negative ? 0 - m : m;
     return nullptr;
 }
 
@@ -161,19 +192,20 @@ int main(int argc, char** argv) {
     long long games = 100;
     uint64_t seed = 1;
     int black = Normaal, white = Normaal;
-    int32_t size = BoardSize;
+    int32_t size = BoardSize, rule = Freestyle;
     bool table = false, styles = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
             toonhulp();
-            return 0;
+            return uitvoerbezorgd("kalvor-selfplay") ? 0 : 1;
         }
         if (a == "--table") {
             table = true;
             continue;
         }
-        if (a != "--games" && a != "--seed" && a != "--black" && a != "--white" && a != "--size")
+        if (a != "--games" && a != "--seed" && a != "--black" && a != "--white" && a != "--size" &&
+            a != "--rule")
             return weiger("unknown option '" + a + "'");
         if (i + 1 >= argc) return weiger(a + " needs a value");
         const char* v = argv[++i];
@@ -188,6 +220,11 @@ int main(int argc, char** argv) {
             if (!why && (n < MinBoardSize || n > MaxBoardSize))
                 why = "the board has 15 to 20 lines";
             size = static_cast<int32_t>(n);
+        } else if (a == "--rule") {
+            long long n = 0;
+            why = leesaantal(v, n);
+            if (!why && n != 0 && n != 1 && n != 4) why = "the rule is 0, 1 or 4";
+            rule = n == 4 ? Renju : n == 1 ? ExactFive : Freestyle;
         } else {
             styles = true;
             int& style = a == "--black" ? black : white;
@@ -200,12 +237,15 @@ int main(int argc, char** argv) {
     if (table && styles)
         return weiger("--table plays every style; --black and --white do not go with it");
     zetbordgrootte(size);
+    zetspelregel(rule);
+    beginvoortgang(table ? 25 * games : games);
     if (table) {
         speeltabel(games, seed);
-        return 0;
+    } else {
+        const Uitslag u = speelreeks(games, seed, black, white);
+        wisvoortgang();
+        std::printf("games %lld black %lld white %lld draws %lld moves %lld\n", games, u.blackWins,
+                    u.whiteWins, u.draws, u.moves);
     }
-    const Uitslag u = speelreeks(games, seed, black, white);
-    std::printf("games %lld black %lld white %lld draws %lld moves %lld\n", games, u.blackWins,
-                u.whiteWins, u.draws, u.moves);
-    return 0;
+    return uitvoerbezorgd("kalvor-selfplay") ? 0 : 1;
 }

@@ -12,11 +12,12 @@
 #include "board.h"
 #include "partij.h"
 #include "protocol.h"
+#include "rules.h"
 
 struct Sessie {
     Protocolstaat staat;
     MoveRecord moves[MaxBoardMoves + 1];
-    int32_t size, count, side, state;
+    int32_t size, regel, count, side, state;
     EvalRecord sets[3];
     bool verder = true;  // false once END was read
     std::string laatste; // the last answer
@@ -28,12 +29,13 @@ struct Sessie {
     void laad() {
         // Another session may play another board: its tables are made anew.
         if (Bordgrootte != size) zetbordgrootte(size);
+        zetspelregel(regel);
         std::memcpy(MoveList, moves, sizeof moves);
         std::memcpy(EvalSet, sets, sizeof sets);
         MoveCount = count, SideToMove = side, GameState = state;
     }
     void bewaar() {
-        size = Bordgrootte;
+        size = Bordgrootte, regel = Spelregel;
         std::memcpy(moves, MoveList, sizeof moves);
         std::memcpy(sets, EvalSet, sizeof sets);
         count = MoveCount, side = SideToMove, state = GameState;

@@ -1,6 +1,9 @@
 // The protocol driven line by line: a whole session, the positions that
-// decide its moves, every refused command, and the shape of input lines.
+// decide its moves, swap2, every refused command, and the shape of input
+// lines.
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "pbrain_sessie.h"
 #include "random.h"
@@ -165,10 +168,10 @@ TEST(PbrainInfo, NeverAnswersAndAnUnknownStyleIsNotedBeforeTheNextMove) {
     zaai(13);
     Sessie s;
     EXPECT_EQ(s.stuur("INFO style angstig\nSTART 19"), "OK\n");
-    // No key, no value, an unknown value, a key of another engine: all
-    // silent, and the style stays.
+    // No key, no value, an unknown value, a key of another engine, a rule
+    // partly not played (caro, 8): all silent, and the style stays.
     for (const char* regel : {"INFO", "INFO style", "INFO style wild", "INFO STYLE Normaal-x",
-                              "INFO rule 4", "INFO frobnicate 1", "INFO timeout_turn -5"}) {
+                              "INFO rule 9", "INFO frobnicate 1", "INFO timeout_turn -5"}) {
         EXPECT_EQ(s.stuur(regel), "") << regel;
         EXPECT_EQ(s.staat.eigenstijl, Angstig) << regel;
     }
@@ -176,7 +179,9 @@ TEST(PbrainInfo, NeverAnswersAndAnUnknownStyleIsNotedBeforeTheNextMove) {
     EXPECT_EQ(s.stuur("RESTART"), "OK\n");
     const std::string a = s.stuur("BEGIN");
     const std::string note = "DEBUG INFO style 'Normaal-x' ignored: unknown style, expected "
-                             "roekeloos, aanvallend, normaal, behoedzaam or angstig\n";
+                             "roekeloos, aanvallend, normaal, behoedzaam or angstig\n"
+                             "MESSAGE INFO rule 9: caro (8) not played; the games go by "
+                             "exactly five\n";
     ASSERT_EQ(a.rfind(note, 0), 0u) << a;
     int c = 0, r = 0;
     EXPECT_TRUE(leeszet(a.substr(note.size()), c, r)) << a;
@@ -238,6 +243,9 @@ const Fout Fouten[] = {
     {S1, "INFO timeout_turn 1000", ""},
     {S1, "DONE", "ERROR DONE without BOARD"},
     {S1, std::string(MaxRegel + 1, 'A'), "ERROR line too long"},
+    {S1, "INFO style " + std::string(MaxRegel, 'x'), ""}, // never answered, cut or not
+    {S1, "BOARD " + std::string(MaxRegel, ' ') + "x\n0,0,1\nDONE", "ERROR line too long"},
+    {S1, "SWAP2BOARD\n7,7\nDONE", "ERROR SWAP2BOARD holds 0, 3 or 5 stones"},
     {S1, "BOARD\n0,0,1\n1,1,1\nDONE", "ERROR BOARD stone counts"},
     {S1, "BOARD\n0,0,2\n1,1,2\nDONE", "ERROR BOARD stone counts"},
     {S1, "BOARD\n0,0,1\n0,0,2\nDONE", "ERROR BOARD gives a point twice"},
@@ -264,6 +272,27 @@ const Fout Fouten[] = {
     {"START 20", "RECTSTART 20,15", "ERROR unsupported board size"},
     {Sw, "BEGIN", "ERROR BEGIN is only possible"},
 };
+
+// Swap2's three cases: the opening (seeded); SWAP, one or two points given
+// three stones; SWAP or one point given five. The stones stay the game.
+TEST(PbrainSwap2, EachCaseIsOneAnswerAndTheGameHoldsItsStones) {
+    const std::tuple<std::string, std::string, int, int> Stappen[] = {
+        {"", "7,5 5,7 9,7", 3, BlackToMove},
+        {"8,8 7,9 8,6", "SWAP", 3, BlackToMove},
+        {"7,8 6,7 9,10", "6,8", 4, WhiteToMove},
+        {"7,5 5,7 9,7", "8,6 7,7", 5, WhiteToMove},
+        {"7,5 5,7 9,7 8,6 7,7", "7,6", 6, WhiteToMove},
+        {"4,11 6,9 3,10 2,9 4,9", "SWAP", 5, BlackToMove}};
+    for (auto [stenen, antwoord, aantal, kleur] : Stappen) {
+        zaai(8);
+        Sessie s;
+        std::replace(stenen.begin(), stenen.end(), ' ', '\n');
+        EXPECT_EQ(s.stuur("START 15\nINFO rule 1\nSWAP2BOARD\n" + stenen + "\nDONE"),
+                  "OK\n" + antwoord + "\n");
+        EXPECT_EQ(s.count, aantal) << antwoord;
+        EXPECT_EQ(s.staat.eigenkleur, kleur) << antwoord;
+    }
+}
 
 TEST(PbrainErrors, EveryRefusalIsOneLineAndLeavesTheGameAlone) {
     for (const Fout& f : Fouten) {
@@ -308,7 +337,7 @@ TEST(PbrainBoards, TwentyAndFifteenLinesAreStartedAndPlayed) {
     }
     EXPECT_EQ(s.stuur("START 19"), "OK\n");
     EXPECT_EQ(s.stuur("TURN 19,0"), "ERROR coordinates outside the 19x19 board\n");
-    EXPECT_NE(s.stuur("ABOUT").find("rule=\"five or more in a row wins\""), std::string::npos);
+    EXPECT_NE(s.stuur("ABOUT").find("exactly five (1), renju (4); swap2\""), std::string::npos);
 }
 
 TEST(PbrainLines, LineEndsSpacesAndCaseDoNotMatter) {

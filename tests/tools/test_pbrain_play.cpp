@@ -8,26 +8,12 @@
 
 #include "pbrain_sessie.h"
 #include "random.h"
+#include "scheidsrechter.h"
 
 namespace {
 
 std::string punt(int c, int r) {
     return std::to_string(c - 1) + "," + std::to_string(r - 1);
-}
-
-// Whether the stone at (c, r) lies in five or more of its colour in a row.
-bool invijf(const int (&bord)[BoardSize + 1][BoardSize + 1], int c, int r) {
-    const int richting[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
-    for (const auto& d : richting) {
-        int n = 1;
-        for (int kant = -1; kant <= 1; kant += 2)
-            for (int i = 1; onboard(c + kant * i * d[0], r + kant * i * d[1]) &&
-                            bord[c + kant * i * d[0]][r + kant * i * d[1]] == bord[c][r];
-                 ++i)
-                ++n;
-        if (n >= 5) return true;
-    }
-    return false;
 }
 
 TEST(PbrainPlay, TwoAdaptersPlayLegalMovesUntilAFiveOrAFullBoard) {
@@ -40,15 +26,15 @@ TEST(PbrainPlay, TwoAdaptersPlayLegalMovesUntilAFiveOrAFullBoard) {
         auto a = std::make_unique<Sessie>(), b = std::make_unique<Sessie>();
         a->stuur(std::string("START 19\nINFO style ") + stijlen[seed % 3][0]);
         b->stuur(std::string("START 19\nINFO style ") + stijlen[seed % 3][1]);
-        int bord[BoardSize + 1][BoardSize + 1] = {};
+        scheids::Bord bord;
         Sessie* zetter = a.get();
         Sessie* ander = b.get();
         std::string antwoord = a->stuur("BEGIN");
         int kleur = 1, c = 0, r = 0, dood = 0;
         for (int zetten = 1;; ++zetten) {
             ASSERT_TRUE(leeszet(antwoord, c, r)) << zetten << ": " << antwoord;
-            ASSERT_TRUE(onboard(c, r) && bord[c][r] == 0) << antwoord;
-            bord[c][r] = kleur;
+            ASSERT_TRUE(onboard(c, r) && bord.v[c - 1][r - 1] == 0) << antwoord;
+            bord.v[c - 1][r - 1] = kleur;
             if (zetter->state == Draw && dood == 0) dood = zetten;
             if (zetter->state == BlackWon || zetter->state == WhiteWon || zetten == MaxMoves) break;
             antwoord = ander->stuur("TURN " + punt(c, r));
@@ -68,19 +54,19 @@ TEST(PbrainPlay, TwoAdaptersPlayLegalMovesUntilAFiveOrAFullBoard) {
             EXPECT_EQ(dood, 267);
             EXPECT_EQ(zetter->count, MaxMoves);
             EXPECT_EQ(zetter->state, Draw);
-            for (int i = 1; i <= BoardSize; ++i)
-                for (int j = 1; j <= BoardSize; ++j) ASSERT_FALSE(invijf(bord, i, j));
+            for (int i = 0; i < BoardSize; ++i)
+                for (int j = 0; j < BoardSize; ++j) ASSERT_FALSE(scheids::wint(bord, i, j, 0));
             EXPECT_EQ(laatste, "ERROR game over: the board is full, the game is a draw\n");
             continue;
         }
         EXPECT_EQ(dood, 0);
-        EXPECT_TRUE(invijf(bord, c, r));
+        EXPECT_TRUE(scheids::wint(bord, c - 1, r - 1, 0));
         EXPECT_EQ(zetter->state, kleur == 1 ? BlackWon : WhiteWon);
         // The loser takes the winning move, then refuses to play on; so
         // does the winner.
         EXPECT_EQ(laatste.rfind("ERROR game over", 0), 0u);
         int vrij = 1;
-        while (bord[vrij][1] != 0) ++vrij;
+        while (bord.v[vrij - 1][0] != 0) ++vrij;
         EXPECT_EQ(zetter->stuur("TURN " + punt(vrij, 1)).rfind("ERROR game over", 0), 0u);
         EXPECT_EQ(zetter->count, ander->count);
     }

@@ -3,10 +3,12 @@
 // once, plays a number of games between them over pipes and checks every
 // answer; the engines may be native programs or Windows programs under wine.
 //
-//   pbrain-wedstrijd [--size N] GAMES STYLE1 STYLE2 COMMAND [ARGUMENT...]
+//   pbrain-wedstrijd [--size N] [--rule R] [--opening "x,y ..."] GAMES STYLE1 STYLE2 COMMAND ...
 //
 // The games are played on a board of N lines (START N; default 19, the
-// managers' own boards are 15 and 20).
+// managers' own boards are 15 and 20) by INFO rule R (0 five or more, 1
+// exactly five, 4 renju), judged by the referee of scheidsrechter.h, each
+// from the opening given, moves from black's, sent as a BOARD block.
 // Each engine is started as COMMAND ARGUMENT...; STYLE1 and STYLE2 reach the
 // two as INFO style ("-" sends none). Engine 1 opens the odd games with
 // BEGIN, engine 2 the even ones; RESTART comes between games. Commands end
@@ -15,11 +17,12 @@
 //
 // An answer must come within the time limit and be a free point of the
 // board; MESSAGE and DEBUG lines before it are passed over. A game
-// ends with a five, by the manager's own check, or with a full board; a
-// board on which no five fits any more is played to the end, as managers do.
-// Prints a line per game and a summary, and exits with 0 only when every
-// answer was right, the openings were not all the same and both engines
-// ended on END with status 0.
+// ends with a win, a full board, or black's forbidden point in renju (a
+// fault); a dead board is played to the end, as managers do. A six that wins
+// nothing under exactly five, made while another point is free, is a fault
+// too. Prints a line per game and a summary, and exits with 0 only when there
+// were no faults, the random openings differed and both engines ended on END
+// with status 0.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -31,12 +34,17 @@
 #include <cstdlib>
 #include <cstring>
 #include <set>
+#include <sstream>
 #include <string>
+#include <vector>
+
+#include "scheidsrechter.h"
 
 namespace {
 
-constexpr int MaxSize = 20;
-int Size = 19;                      // lines of the board played
+int Size = 19;                  // lines of the board played
+int Rule = scheids::Vijfofmeer; // INFO rule
+std::vector<std::pair<int, int>> Opening;
 constexpr int StartLimitMs = 60000; // a first start of wine builds its prefix
 constexpr int MoveLimitMs = 30000;
 
@@ -142,37 +150,21 @@ bool leeszet(const std::string& s, int& x, int& y) {
 }
 
 struct Partij {
-    int bord[MaxSize][MaxSize]; // 0 free, 1 black, 2 white
-    int zetten;
+    scheids::Bord bord;
+    std::vector<std::pair<int, int>> zetten; // the opening's, then the engines'
     int doodbij; // the move after which no five fitted any more; 0 if never
     std::string opening;
 };
-
-const int Richting[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
-
-bool vijf(const Partij& p, int x, int y) {
-    for (const auto& d : Richting) {
-        int n = 1;
-        for (int kant = -1; kant <= 1; kant += 2)
-            for (int i = 1;; ++i) {
-                const int a = x + kant * i * d[0], b = y + kant * i * d[1];
-                if (a < 0 || a >= Size || b < 0 || b >= Size || p.bord[a][b] != p.bord[x][y]) break;
-                ++n;
-            }
-        if (n >= 5) return true;
-    }
-    return false;
-}
 
 // Whether a window of five still holds stones of at most one colour.
 bool levend(const Partij& p) {
     for (int x = 0; x < Size; ++x)
         for (int y = 0; y < Size; ++y)
-            for (const auto& d : Richting) {
+            for (const auto& d : scheids::Richting) {
                 const int ex = x + 4 * d[0], ey = y + 4 * d[1];
                 if (ex < 0 || ex >= Size || ey < 0 || ey >= Size) continue;
                 int kleuren = 0;
-                for (int i = 0; i < 5; ++i) kleuren |= 1 << p.bord[x + i * d[0]][y + i * d[1]];
+                for (int i = 0; i < 5; ++i) kleuren |= 1 << p.bord.v[x + i * d[0]][y + i * d[1]];
                 if ((kleuren & 6) != 6) return true;
             }
     return false;
@@ -180,17 +172,42 @@ bool levend(const Partij& p) {
 
 long long Traagste = 0; // the slowest answer to a move, in microseconds
 
-// One game; returns 1 or 2 for the colour that made five, 0 for a full board,
+// Sends the command that asks the engine of colour kleur for a move: BEGIN
+// on an empty board, TURN with the last move to an engine that has seen the
+// game so far, else the whole position as a BOARD block (field 1 its own).
+std::string vraagzet(Engine& e, const Partij& p, int kleur, bool kent) {
+    auto punt = [](std::pair<int, int> z) {
+        return std::to_string(z.first) + "," + std::to_string(z.second);
+    };
+    std::string commando = p.zetten.empty() ? "BEGIN" : "TURN " + punt(p.zetten.back());
+    if (!kent && !p.zetten.empty()) {
+        stuur(e, "BOARD");
+        for (auto z : p.zetten)
+            stuur(e, punt(z) + (p.bord.v[z.first][z.second] == kleur ? ",1" : ",2"));
+        commando = "DONE";
+    }
+    stuur(e, commando);
+    return commando;
+}
+
+// One game; returns 1 or 2 for the colour that won, 0 for a full board,
 // -1 when an engine failed (the game is abandoned).
 int speel(Engine* e[2], Partij& p) {
-    std::memset(p.bord, 0, sizeof p.bord);
-    p.zetten = p.doodbij = 0;
+    p.bord = scheids::Bord{};
+    p.bord.n = Size;
+    p.zetten.clear();
+    p.doodbij = 0;
     p.opening.clear();
-    std::string commando = "BEGIN";
-    for (int kleur = 1;; kleur = 3 - kleur) {
+    for (auto [x, y] : Opening) {
+        p.bord.v[x][y] = p.zetten.size() % 2 ? scheids::Wit : scheids::Zwart;
+        p.zetten.push_back({x, y});
+    }
+    bool kent[3] = {false, Opening.empty(), Opening.empty()};
+    for (int kleur = 1 + static_cast<int>(p.zetten.size() % 2);; kleur = 3 - kleur) {
         Engine& zetter = *e[kleur - 1];
         const auto t0 = std::chrono::steady_clock::now();
-        stuur(zetter, commando);
+        const std::string commando = vraagzet(zetter, p, kleur, kent[kleur]);
+        kent[kleur] = true;
         std::string regel;
         int x, y;
         if (!antwoord(zetter, MoveLimitMs, regel)) {
@@ -201,17 +218,28 @@ int speel(Engine* e[2], Partij& p) {
                                  std::chrono::steady_clock::now() - t0)
                                  .count();
         if (us > Traagste) Traagste = us;
-        if (!leeszet(regel, x, y) || p.bord[x][y] != 0) {
-            fout(zetter, "answered '" + regel + "' to " + commando + " at move " +
-                             std::to_string(p.zetten + 1));
+        const int zet = static_cast<int>(p.zetten.size()) + 1;
+        if (!leeszet(regel, x, y) || p.bord.v[x][y] != 0) {
+            fout(zetter,
+                 "answered '" + regel + "' to " + commando + " at move " + std::to_string(zet));
             return -1;
         }
-        p.bord[x][y] = kleur;
-        if (++p.zetten <= 4) p.opening += regel + " ";
-        if (vijf(p, x, y)) return kleur;
-        if (p.doodbij == 0 && !levend(p)) p.doodbij = p.zetten;
-        if (p.zetten == Size * Size) return 0;
-        commando = "TURN " + regel;
+        if (Rule == scheids::Renju && kleur == scheids::Zwart && scheids::verboden(p.bord, x, y)) {
+            fout(zetter, "played the forbidden point " + regel + " at move " + std::to_string(zet));
+            return scheids::Wit;
+        }
+        p.bord.v[x][y] = kleur;
+        p.zetten.push_back({x, y});
+        if (zet <= 4) p.opening += regel + " ";
+        if (scheids::wint(p.bord, x, y, Rule)) return kleur;
+        bool zes = false;
+        for (int d = 0; d < 4; ++d) zes = zes || p.bord.rij(x, y, d) > 5;
+        if (zes && Rule == scheids::Preciesvijf && zet < Size * Size) {
+            fout(zetter, "made a six that wins nothing at move " + std::to_string(zet) +
+                             " while other points were free");
+        }
+        if (p.doodbij == 0 && !levend(p)) p.doodbij = zet;
+        if (zet == Size * Size) return 0;
     }
 }
 
@@ -233,13 +261,16 @@ bool eindig(Engine& e) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 2 && std::strcmp(argv[1], "--size") == 0) {
-        Size = std::atoi(argv[2]);
-        argc -= 2, argv += 2;
+    for (; argc > 2 && std::strncmp(argv[1], "--", 2) == 0; argc -= 2, argv += 2) {
+        if (std::strcmp(argv[1], "--size") == 0) Size = std::atoi(argv[2]);
+        if (std::strcmp(argv[1], "--rule") == 0) Rule = std::atoi(argv[2]);
+        std::istringstream in(std::strcmp(argv[1], "--opening") == 0 ? argv[2] : "");
+        char komma;
+        for (int x, y; in >> x >> komma >> y;) Opening.push_back({x, y});
     }
-    if (argc < 5 || std::atoi(argv[1]) < 1 || Size < 5 || Size > MaxSize) {
-        std::fputs("usage: pbrain-wedstrijd [--size N] GAMES STYLE1 STYLE2 COMMAND "
-                   "[ARGUMENT...]\n",
+    if (argc < 5 || std::atoi(argv[1]) < 1 || Size < 5 || Size > 20) {
+        std::fputs("usage: pbrain-wedstrijd [--size N] [--rule R] [--opening \"x,y ...\"] GAMES "
+                   "STYLE1 STYLE2 COMMAND [ARGUMENT...]\n",
                    stderr);
         return 2;
     }
@@ -264,8 +295,9 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 2; ++i) {
         if (!verwacht(*beide[i], "START " + std::to_string(Size), StartLimitMs)) return stop();
         for (const char* info : {"INFO timeout_turn 5000", "INFO timeout_match 0",
-                                 "INFO max_memory 83886080", "INFO game_type 1", "INFO rule 0"})
+                                 "INFO max_memory 83886080", "INFO game_type 1"})
             stuur(*beide[i], info);
+        stuur(*beide[i], "INFO rule " + std::to_string(Rule));
         if (std::strcmp(argv[2 + i], "-") != 0)
             stuur(*beide[i], std::string("INFO style ") + argv[2 + i]);
     }
@@ -281,7 +313,8 @@ int main(int argc, char** argv) {
         const int uitslag = speel(volgorde, p);
         if (uitslag < 0) break;
         ++gespeeld;
-        zetten += p.zetten;
+        const int n = static_cast<int>(p.zetten.size());
+        zetten += n;
         openingen.insert(p.opening);
         (uitslag == 1 ? zwart : uitslag == 2 ? wit : remise)++;
         if (p.doodbij) ++dood;
@@ -289,19 +322,19 @@ int main(int argc, char** argv) {
                     uitslag == 1   ? "black wins"
                     : uitslag == 2 ? "white wins"
                                    : "full board",
-                    p.zetten);
+                    n);
         if (p.doodbij) std::printf(" (no five possible after move %d)", p.doodbij);
         std::printf("\n");
     }
     for (Engine* e : beide)
         if (!eindig(*e)) fout(*e, "did not end with status 0");
-    if (gespeeld > 1 && openingen.size() == 1) {
+    if (gespeeld > 1 && openingen.size() == 1 && Opening.empty()) {
         std::printf("FAULT: every game opened with the same four moves\n");
         ++Faults;
     }
     std::printf("games %d black %d white %d draws %d moves %d; dead boards %d; distinct openings "
-                "%zu; notes %d; slowest answer %.1f ms\n",
+                "%zu; notes %d; slowest answer %.1f ms; faults %d\n",
                 gespeeld, zwart, wit, remise, zetten, dood, openingen.size(),
-                een.notes + twee.notes, Traagste / 1000.0);
+                een.notes + twee.notes, Traagste / 1000.0, Faults);
     return Faults == 0 && gespeeld == partijen ? 0 : 1;
 }

@@ -1,24 +1,25 @@
 // The text protocol through which tournament managers drive an engine, on top
 // of the Kalvor engine. One command per input line; the answer is at most one
-// line (a move "x,y", OK, ERROR <reason>, UNKNOWN <command> or the ABOUT
-// line), except that the lines of a BOARD block are answered together on
-// DONE, INFO is never answered, and a DEBUG line may go before the answer to
-// BEGIN, TURN or DONE. The board is the square START names, of 15 to 20
-// lines, and the rule is always the engine's own: five or more in a row
-// wins. Coordinates on the wire are 0-based, x the column and y the row; the
-// engine's are 1..N, so the protocol adds one on the way in and takes it off
-// on the way out, and nothing else translates.
+// line (a move "x,y", OK, ERROR <reason>, UNKNOWN <command>, the ABOUT line,
+// or swap2's SWAP or points), except that the lines of a BOARD or SWAP2BOARD
+// block are answered together on DONE, INFO is never answered, and DEBUG and
+// MESSAGE lines may go before the answer to BEGIN, TURN or DONE. The board is
+// the square START names, of 15 to 20 lines, and the rule the one INFO rule
+// names: five or more in a row, exactly five, or renju. Coordinates on the
+// wire are 0-based, x the column and y the row; the engine's are 1..N, so the
+// protocol adds one on the way in and takes it off on the way out, and
+// nothing else translates.
 //
 // The game goes on until a five or a full board: on a dead board (no five
 // can be made any more, GameState Draw) the adapter still takes the
 // opponent's moves and answers with the first free point, since a manager
 // asks for moves until the board is full and scores a refusal as a loss.
 //
-// The engine's game is global state; Protocolstaat holds only what the
-// protocol adds to it: whether START was seen, which colour the adapter plays,
-// the style asked for its own side, and a BOARD block being read. Every
-// command is checked in full before the engine is touched, so a refused
-// command leaves the game as it was.
+// The engine's game and rule are global state; Protocolstaat holds only what
+// the protocol adds to them: whether START was seen, which colour the adapter
+// plays, the style asked for its own side, the notes held back for the next
+// answer, and a block being read. Every command is checked in full before the
+// engine is touched, so a refused command leaves the game as it was.
 #pragma once
 
 #include <cstddef>
@@ -28,7 +29,7 @@
 
 #include "board.h"
 
-// Longer input lines are refused whole.
+// Longer input lines are cut here and answered only as too long.
 constexpr std::size_t MaxRegel = 4096;
 
 struct Bordpunt {
@@ -40,13 +41,17 @@ struct Protocolstaat {
     int eigenkleur; // BlackToMove or WhiteToMove once the colours are known, else 0
     int eigenstijl; // the style of the adapter's own side, Roekeloos .. Angstig
 
-    // A remark on an INFO line that could not be followed, sent as a DEBUG
-    // line before the answer to the next BEGIN, TURN or BOARD; empty if none.
+    // Remarks on INFO lines that could not be followed, sent before the
+    // answer to the next BEGIN, TURN, BOARD or SWAP2BOARD; empty if none: an
+    // unknown style as a DEBUG line, a rule not played as a MESSAGE line.
     char uitgesteld[160];
+    char regelnoot[160];
 
-    // A BOARD block being read: stones in the order given, own (field 1) and
-    // the opponent's (field 2), and the first fault found in the block.
+    // A block being read, BOARD or (swap2) SWAP2BOARD: stones in the order
+    // given, own (field 1) and the opponent's (field 2) (in SWAP2BOARD all
+    // in eigen, alternating from black), and the first fault found in it.
     bool inbord;
+    bool swap2;
     const char* bordfout;
     int8_t bordveld[MaxBoardSize + 1][MaxBoardSize + 1]; // 0 free, 1 own, 2 opponent
     Bordpunt eigen[MaxBoardMoves];

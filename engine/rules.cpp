@@ -1,0 +1,157 @@
+#include "rules.h"
+
+#include "board.h"
+#include "choice.h"
+
+int32_t Spelregel = Freestyle;
+
+bool zetspelregel(int32_t regel) {
+    if (regel != Freestyle && regel != ExactFive && regel != Renju) return false;
+    Spelregel = regel;
+    kieskeuze();
+    return true;
+}
+
+bool vijfwint(const EvalRecord& s, int cc, int cr, int dc, int dr, int32_t k) {
+    if (Spelregel == Freestyle || (Spelregel == Renju && k == s.WhiteCode)) return true;
+    auto eigen = [&](int c, int r) { return onboard(c, r) && s.Occupancy[c][r] == k; };
+    return !eigen(cc - 3 * dc, cr - 3 * dr) && !eigen(cc + 3 * dc, cr + 3 * dr);
+}
+
+namespace {
+
+// The stones of set 1 as the rule reads them: 0 free, Zwart, Wit, and Muur
+// on the Rand points beyond every edge, so that a walk of up to five steps
+// from any point of the board needs no bounds test. Points are the board's
+// own (column, row), 1..N, stored Rand places in.
+constexpr int Zwart = 1, Wit = 2, Muur = 3;
+constexpr int Rand = 5;
+constexpr int Breedte = MaxBoardSize + 1 + 2 * Rand;
+int8_t Stenen[Breedte][Breedte];
+
+int8_t& veld(int c, int r) {
+    return Stenen[c + Rand][r + Rand];
+}
+
+constexpr int StapC[4] = {1, 0, 1, 1};
+constexpr int StapR[4] = {0, 1, 1, -1};
+
+// How far the stones of (c, r)'s colour run from it along direction d: lo
+// steps back and hi steps on.
+void strek(int c, int r, int d, int& lo, int& hi) {
+    const int8_t k = veld(c, r);
+    lo = hi = 0;
+    while (veld(c - (lo + 1) * StapC[d], r - (lo + 1) * StapR[d]) == k) ++lo;
+    while (veld(c + (hi + 1) * StapC[d], r + (hi + 1) * StapR[d]) == k) ++hi;
+}
+
+int reeks(int c, int r, int d) {
+    int lo, hi;
+    strek(c, r, d, lo, hi);
+    return lo + hi + 1;
+}
+
+// The longest and the exact-five runs through the stone at (c, r).
+bool heeftvijf(int c, int r) {
+    for (int d = 0; d < 4; ++d)
+        if (reeks(c, r, d) == 5) return true;
+    return false;
+}
+
+bool heeftlang(int c, int r) {
+    for (int d = 0; d < 4; ++d)
+        if (reeks(c, r, d) > 5) return true;
+    return false;
+}
+
+// The points on direction d, up to four steps from black's stone at (c, r),
+// where a further black stone makes exactly five together with it; their
+// steps go into stap, and their number is returned.
+int vijfpunten(int c, int r, int d, int (&stap)[8]) {
+    int n = 0;
+    for (int t = -4; t <= 4; ++t) {
+        const int qc = c + t * StapC[d], qr = r + t * StapR[d];
+        if (t == 0 || veld(qc, qr) != 0) continue;
+        veld(qc, qr) = Zwart;
+        int lo, hi;
+        strek(qc, qr, d, lo, hi);
+        // (c, r) lies -t steps from q; the run must reach it.
+        if (lo + hi + 1 == 5 && -t >= -lo && -t <= hi) stap[n++] = t;
+        veld(qc, qr) = 0;
+    }
+    return n;
+}
+
+// The fours black's stone at (c, r) stands in along direction d. Two
+// points five steps apart complete the same four stones from either end:
+// a straight four, one four. Any other two complete different stones, as
+// in X.XXX.X, two fours in one line.
+int vieren(int c, int r, int d, bool& recht) {
+    int stap[8];
+    const int n = vijfpunten(c, r, d, stap);
+    recht = n == 2 && stap[1] - stap[0] == 5;
+    return recht ? 1 : n;
+}
+
+bool verboden(int c, int r);
+
+// Whether black's stone at (c, r) stands in a three along direction d: a
+// point within three steps that makes a straight four with it and that
+// black may play.
+bool drie(int c, int r, int d) {
+    for (int t = -3; t <= 3; ++t) {
+        const int qc = c + t * StapC[d], qr = r + t * StapR[d];
+        if (t == 0 || veld(qc, qr) != 0) continue;
+        bool recht;
+        veld(qc, qr) = Zwart;
+        vieren(c, r, d, recht);
+        veld(qc, qr) = 0;
+        if (recht && !verboden(qc, qr)) return true;
+    }
+    return false;
+}
+
+// Whether black may not play the free point (c, r), with the stones as they
+// stand in Stenen. The stone is put down for the test and taken up again.
+bool verboden(int c, int r) {
+    veld(c, r) = Zwart;
+    bool uit = false;
+    if (!heeftvijf(c, r)) {
+        uit = heeftlang(c, r);
+        int v[4], fours = 0, threes = 0;
+        bool recht;
+        for (int d = 0; d < 4 && !uit; ++d) fours += v[d] = vieren(c, r, d, recht);
+        uit = uit || fours >= 2;
+        // A direction that holds a four holds no three besides.
+        for (int d = 0; d < 4 && !uit; ++d) threes += v[d] == 0 && drie(c, r, d);
+        uit = uit || threes >= 2;
+    }
+    veld(c, r) = 0;
+    return uit;
+}
+
+} // namespace
+
+void neemstenenover() {
+    const EvalRecord& s = EvalSet[1];
+    for (int c = 1 - Rand; c <= MaxBoardSize + Rand; ++c)
+        for (int r = 1 - Rand; r <= MaxBoardSize + Rand; ++r) {
+            const int32_t k = onboard(c, r) ? s.Occupancy[c][r] : -1;
+            veld(c, r) = k == 0 ? 0 : k == s.BlackCode ? Zwart : k == s.WhiteCode ? Wit : Muur;
+        }
+}
+
+int weegpunt(int32_t c, int32_t r, bool zwart) {
+    if (Spelregel == Renju) return zwart && verboden(c, r) ? Verboden : Speelbaar;
+    if (Spelregel != ExactFive) return Speelbaar;
+    veld(c, r) = zwart ? Zwart : Wit;
+    const int oordeel = !heeftvijf(c, r) && heeftlang(c, r) ? Zonderwinst : Speelbaar;
+    veld(c, r) = 0;
+    return oordeel;
+}
+
+bool verbodenpunt(int32_t c, int32_t r) {
+    if (!onboard(c, r) || EvalSet[1].Occupancy[c][r] != 0) return false;
+    neemstenenover();
+    return verboden(c, r);
+}

@@ -1,0 +1,62 @@
+// The leagues' rules on 15 x 15, judged by the engine and by the match
+// manager's referee, which knows them by code of its own.
+#include <sstream>
+#include <tuple>
+
+#include "../tools/scheidsrechter.h"
+#include "helpers.h"
+#include "rules.h"
+
+namespace {
+
+// A game under the rule, black to move, with the stones "x,y ..." (0-based)
+// of each colour in the engine and on the referee's board.
+scheids::Bord beginmet(int32_t regel, const char* zwart, const char* wit) {
+    nieuwspel(true, 15);
+    zetspelregel(regel);
+    scheids::Bord b{15};
+    for (int kleur : {scheids::Zwart, scheids::Wit}) {
+        std::istringstream in(kleur == scheids::Zwart ? zwart : wit);
+        char komma;
+        for (int x, y; in >> x >> komma >> y; b.v[x][y] = kleur) leg(x + 1, y + 1, kleur == 1);
+    }
+    return b;
+}
+
+// Black's point (x, y): renju's verdict on it, and the five black wins with
+// there under the rule (none: the game goes on).
+using Vijf = Vijfvenster;
+using Stelling = std::tuple<const char*, int32_t, const char*, const char*, int, int, bool, Vijf>;
+const Stelling Stellingen[] = {
+    {"double three", Renju, "7,5 7,6 5,7 6,7", "", 7, 7, true, Vijf{}},
+    {"split three beside a three", Renju, "4,7 6,7 7,5 7,6", "", 7, 7, true, Vijf{}},
+    {"a three blocked at one end is none", Renju, "7,5 7,6 5,7 6,7", "4,7", 7, 7, false, Vijf{}},
+    {"false three: its straight four is an overline", Renju, "7,5 7,6 5,7 6,7 8,5 8,6 8,8 8,9 8,10",
+     "3,7", 7, 7, false, Vijf{}},
+    {"double four", Renju, "4,7 5,7 6,7 7,4 7,5 7,6", "", 7, 7, true, Vijf{}},
+    {"two fours in one line, x.xxx.x", Renju, "3,7 5,7 7,7 9,7", "", 6, 7, true, Vijf{}},
+    {"four-three", Renju, "4,7 5,7 6,7 7,5 7,6", "", 7, 7, false, Vijf{}},
+    {"overline, no win in renju", Renju, "2,7 3,7 4,7 5,7 7,7", "", 6, 7, true, Vijf{}},
+    {"five beside an overline", Renju, "3,7 4,7 5,7 6,7 7,5 7,6 7,8 7,9 7,10", "", 7, 7, false,
+     Vijf{6, 8, 1, 0}},
+    {"a five that is also a double three", Renju, "3,7 4,7 5,7 6,7 7,5 7,6 5,5 6,6", "", 7, 7,
+     false, Vijf{6, 8, 1, 0}},
+    {"six under freestyle wins", Freestyle, "2,7 3,7 4,7 5,7 7,7", "", 6, 7, true,
+     Vijf{5, 8, 1, 0}},
+    {"exact five across a six wins under exactly five", ExactFive,
+     "2,7 3,7 4,7 5,7 7,7 6,3 6,4 6,5 6,6", "", 6, 7, false, Vijf{7, 6, 0, 1}},
+};
+
+TEST(Rules, EachPositionGetsRenjusVerdictAndTheFiveThatWinsUnderItsRule) {
+    for (auto [naam, regel, zwart, wit, x, y, verboden, five] : Stellingen) {
+        SCOPED_TRACE(naam);
+        scheids::Bord b = beginmet(regel, zwart, wit);
+        EXPECT_EQ(verbodenpunt(x + 1, y + 1), verboden);
+        EXPECT_EQ(scheids::verboden(b, x, y), verboden);
+        leg(x + 1, y + 1, true);
+        EXPECT_EQ(WinningFive, five);
+        EXPECT_EQ(GameState, five == Vijf{} ? BlackToMove : BlackWon);
+    }
+}
+
+} // namespace

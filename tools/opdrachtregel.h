@@ -1,0 +1,50 @@
+// What the two command-line tools share: reading a number from the command
+// line, and making sure that what they printed reached its destination.
+#pragma once
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+// A whole decimal number with an optional sign, as its sign and magnitude;
+// nullptr, or why the text is none. The magnitude is refused beyond 64 bits,
+// so a long number never wraps round to another value.
+inline const char* leesgetal(const char* text, bool& negative, uint64_t& magnitude) {
+    negative = *text == '-';
+    if (*text == '-' || *text == '+') ++text;
+    if (*text == '\0') return "not a number";
+    for (const char* t = text; *t; ++t)
+        if (*t < '0' || *t > '9') return "not a number";
+    magnitude = 0;
+    for (; *text; ++text) {
+        const uint64_t digit = static_cast<uint64_t>(*text - '0');
+        if (magnitude > (UINT64_MAX - digit) / 10) return "number out of range";
+        magnitude = magnitude * 10 + digit;
+    }
+    return nullptr;
+}
+
+// A seed: any 64-bit value; a negative one stands for its two's complement,
+// so -1 and 18446744073709551615 are the same seed.
+inline const char* leesseed(const char* text, uint64_t& seed) {
+    bool negative;
+    uint64_t m;
+    if (const char* why = leesgetal(text, negative, m)) return why;
+    if (negative && m > static_cast<uint64_t>(INT64_MAX) + 1) return "number out of range";
+    seed = negative ? 0 - m : m;
+    return nullptr;
+}
+
+// Flushes standard output and tells whether everything written to it got
+// there. If not (a full disk, a closed pipe), one line on standard error
+// names the program and the cause, and the caller ends with a failure:
+// results that were lost must not pass for success.
+inline bool uitvoerbezorgd(const char* programma) {
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+    const int oorzaak = errno;
+    std::fprintf(stderr, "%s: could not write the output: %s\n", programma,
+                 oorzaak != 0 ? std::strerror(oorzaak) : "write error");
+    return false;
+}
