@@ -4,8 +4,8 @@
 
 #include "board.h"
 #include "choice.h"
-#include "partij.h"
 #include "random.h"
+#include "record.h"
 #include "reset.h"
 #include "rules.h"
 #include "style.h"
@@ -41,7 +41,7 @@ BENCHMARK(BM_FullMove);
 void BM_FullMoveOnBoard(benchmark::State& state) {
     zetbordgrootte(static_cast<int32_t>(state.range(0)));
     speelzetten(state);
-    zetbordgrootte(BoardSize);
+    zetbordgrootte(GameBoardSize);
 }
 BENCHMARK(BM_FullMoveOnBoard)->Arg(15)->Arg(20);
 

@@ -1,4 +1,5 @@
 #include "board.h"
+#include "reset.h"
 
 #include <cstring>
 
@@ -6,7 +7,7 @@
 #include "style.h"
 #include "update.h"
 
-int32_t Bordgrootte = BoardSize;
+int32_t Bordgrootte = GameBoardSize;
 MoveRecord MoveList[MaxBoardMoves + 1];
 int32_t MoveCount;
 int32_t SideToMove;
@@ -26,7 +27,7 @@ void zetcodes(int set, int32_t black, int32_t white) {
 }
 
 void beginengine() {
-    if (Bordgrootte != BoardSize) zetbordgrootte(BoardSize);
+    if (Bordgrootte != GameBoardSize) zetbordgrootte(GameBoardSize);
     std::memset(MoveList, 0, sizeof MoveList);
     std::memset(EvalSet, 0, sizeof EvalSet);
     MoveCount = 0;
@@ -36,7 +37,7 @@ void beginengine() {
     TargetCol = 0;
     TargetRow = 0;
     StepRequested = false;
-    UpdateDepth = 0;
+    beginupdate();
     zetspelregel(Freestyle);
     for (int set = 1; set <= 2; ++set)
         zetcodes(set, StyleTable[set][Normaal].black, StyleTable[set][Normaal].white);

@@ -1,9 +1,10 @@
 // Board, game record and the two evaluation sets.
 //
 // Board size: the engine plays a square board of Bordgrootte lines, any size
-// from MinBoardSize to MaxBoardSize, chosen at run time with zetbordgrootte.
-// The game in the window always plays BoardSize = 19, the default; the other
-// sizes serve the tournament boards of 15 and 20.
+// from MinBoardSize to MaxBoardSize, chosen at run time with zetbordgrootte
+// (reset.h).
+// The game in the window always plays GameBoardSize = 19, the default; the
+// other sizes serve the tournament boards of 15 and 20.
 //
 // Indexing: every array follows the board. Points are [column][row] with both
 // 1..N for N = Bordgrootte (column 1 the left edge, row 1 the top edge); window
@@ -38,12 +39,12 @@
 
 #include <cstdint>
 
-constexpr int BoardSize = 19;    // the game's board, and the default Bordgrootte
-constexpr int MinBoardSize = 15; // the sizes zetbordgrootte accepts
-constexpr int MaxBoardSize = 20; // the largest, for which every array is sized
-constexpr int FirstCentre = 3;   // window centres 3..N-2 along a window's line
+constexpr int GameBoardSize = 19; // the game's board, and the default Bordgrootte
+constexpr int MinBoardSize = 15;  // the sizes zetbordgrootte accepts
+constexpr int MaxBoardSize = 20;  // the largest, for which every array is sized
+constexpr int FirstCentre = 3;    // window centres 3..N-2 along a window's line
 constexpr int MaxCentre = MaxBoardSize - 2;
-constexpr int MaxMoves = BoardSize * BoardSize;            // moves 1..361 of the game
+constexpr int MaxMoves = GameBoardSize * GameBoardSize;    // moves 1..361 of the game
 constexpr int MaxBoardMoves = MaxBoardSize * MaxBoardSize; // room in MoveList
 constexpr int WindowCount = 1020;                          // windows of the game's board
 
@@ -79,7 +80,7 @@ struct EvalRecord {
     int32_t LiveWindows;
 };
 
-// Lines of the board being played, MinBoardSize..MaxBoardSize; BoardSize
+// Lines of the board being played, MinBoardSize..MaxBoardSize; GameBoardSize
 // until zetbordgrootte chooses another.
 extern int32_t Bordgrootte;
 
@@ -130,10 +131,3 @@ void zetcodes(int set, int32_t black, int32_t white);
 // Normaal styles (set 1 black 6 and white 5, set 2 black 5 and white 6), no
 // step requested.
 void beginengine();
-
-// Plays the board of n lines from now on: rebuilds what depends on the size,
-// brings both sets to the empty board of n lines and empties the record
-// (MoveCount 0, GameState NoGame), since no game carries over to another
-// board; the codes stay. A size outside MinBoardSize..MaxBoardSize is refused
-// with false and changes nothing.
-bool zetbordgrootte(int32_t n);

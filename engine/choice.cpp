@@ -67,7 +67,7 @@ int32_t kiesgefilterd(const Scoregrid& score, int32_t& col, int32_t& row) {
 
 // The routine kieszet finds its point with; kieskeuze keeps it in step with
 // the board and the rule.
-Scanroutine Puntkeuze = scanvoor(BoardSize);
+Scanroutine Puntkeuze = scanvoor(GameBoardSize);
 
 // The point of the highest score the rule allows, or the draw when no point
 // scores.

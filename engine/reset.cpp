@@ -14,7 +14,7 @@ namespace {
 // it over everything but the codes, so the entries beyond the board are 0.
 struct Leegbord {
     EvalRecord s;
-    Leegbord() { bouw(BoardSize); }
+    Leegbord() { bouw(GameBoardSize); }
 
     // One window with product 1, its centre (cc, cr) and its points stepping
     // (dc, dr): each of its five points lies in one window more.

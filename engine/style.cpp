@@ -1,7 +1,8 @@
 #include "style.h"
 
 #include "board.h"
-#include "partij.h"
+#include "record.h"
+#include "update.h"
 
 const StyleCodes StyleTable[3][6] = {
     {},

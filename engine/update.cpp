@@ -4,6 +4,7 @@
 
 #include "board.h"
 #include "events.h"
+#include "reset.h"
 #include "rules.h"
 
 int32_t UpdateDepth = 0;
@@ -76,7 +77,7 @@ constexpr int StepRs[4] = {0, 1, 1, 1};
 
 struct Lijntabel {
     Reikwijdte v[MaxBoardSize + 1][MaxBoardSize + 1][4];
-    Lijntabel() { bouw(BoardSize); }
+    Lijntabel() { bouw(GameBoardSize); }
     void bouw(int n) {
         for (auto& column : v)
             for (auto& point : column)
@@ -255,6 +256,21 @@ void zetinset(EvalRecord& s, int c, int r, int32_t k) {
 }
 
 } // namespace
+
+void beginupdate() {
+    UpdateDepth = 0;
+}
+
+void herbouwsets() {
+    ++UpdateDepth;
+    const int32_t state = GameState;
+    const Vijfvenster five = WinningFive;
+    nieuwepartij();
+    for (int32_t n = 1; n <= MoveCount; ++n) verwerkzet(n);
+    GameState = state;
+    WinningFive = five;
+    --UpdateDepth;
+}
 
 void bouwlijntabel() {
     Lijnen.bouw(Bordgrootte);

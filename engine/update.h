@@ -12,9 +12,15 @@
 void verwerkzet(int32_t n);
 
 // Above 0 while verwerkzet or a rebuild is part-way through; handlers that run
-// from its event dispatching can see that the sets are half updated.
+// from its event dispatching can see that the sets are half updated. Written
+// here only; beginupdate gives it its first value.
 extern int32_t UpdateDepth;
+void beginupdate();
+
+// Resets both sets and applies MoveList[1..MoveCount] again, keeping GameState
+// (which must be 1 or 2 for the moves to be applied) and WinningFive.
+void herbouwsets();
 
 // Builds the update's per-point line table for the board of Bordgrootte lines
-// (zetbordgrootte calls it; the table starts out built for BoardSize).
+// (zetbordgrootte calls it; the table starts out built for GameBoardSize).
 void bouwlijntabel();

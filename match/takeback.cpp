@@ -5,7 +5,7 @@
 #include "form.h"
 #include "holdback.h"
 #include "humanmove.h"
-#include "partij.h"
+#include "record.h"
 #include "statusline.h"
 
 int32_t terugneemaantal(Modus mode, int32_t moveCount, int32_t stateAtEntry, bool lastMoveWhite) {

@@ -20,8 +20,9 @@
 #include "board.h"
 #include "choice.h"
 #include "opdrachtregel.h"
-#include "partij.h"
 #include "random.h"
+#include "record.h"
+#include "reset.h"
 #include "rules.h"
 #include "style.h"
 #include "version.h"
@@ -192,7 +193,7 @@ int main(int argc, char** argv) {
     long long games = 100;
     uint64_t seed = 1;
     int black = Normaal, white = Normaal;
-    int32_t size = BoardSize, rule = Freestyle;
+    int32_t size = GameBoardSize, rule = Freestyle;
     bool table = false, styles = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];

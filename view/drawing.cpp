@@ -267,9 +267,9 @@ void legrasteraan(TForm1* f) {
         QPainter p(&lines);
         p.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::SquareCap));
         p.setBrush(Qt::black);
-        for (int i = 1; i <= BoardSize; ++i) {
-            p.drawLine(kolomx(i), rijy(1), kolomx(i), rijy(BoardSize));
-            p.drawLine(kolomx(1), rijy(i), kolomx(BoardSize), rijy(i));
+        for (int i = 1; i <= GameBoardSize; ++i) {
+            p.drawLine(kolomx(i), rijy(1), kolomx(i), rijy(GameBoardSize));
+            p.drawLine(kolomx(1), rijy(i), kolomx(GameBoardSize), rijy(i));
         }
         // Nine dots 6 pixels across: the pixels whose centres lie inside the
         // circle in the box from (x - 3, y - 3) to (x + 3, y + 3).

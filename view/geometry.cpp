@@ -80,7 +80,7 @@ int32_t rasterpunt(int32_t size, double margin, int32_t index) {
     // With the margin at 0.08 of the size, size * 2^k stays below 2^57, so
     // 64 bits hold every product below for the grid's 19 lines; anything
     // else takes the plain route.
-    if (k > 57 || index > BoardSize || static_cast<uint64_t>(size) > (UINT64_MAX / 36) >> k)
+    if (k > 57 || index > GameBoardSize || static_cast<uint64_t>(size) > (UINT64_MAX / 36) >> k)
         return plain();
     // Everything times 2^k: the margin is mant, the size size << k.
     const uint64_t scaledSize = static_cast<uint64_t>(size) << k;
@@ -108,8 +108,8 @@ void berekengeometrie(int32_t width, int32_t height) {
     LinesHeight = height;
     MarginX = MarginFraction * width;
     MarginY = MarginFraction * height;
-    PitchX = (kolomx(BoardSize) - kolomx(1)) / double(BoardSize - 1);
-    PitchY = (rijy(BoardSize) - rijy(1)) / double(BoardSize - 1);
+    PitchX = (kolomx(GameBoardSize) - kolomx(1)) / double(GameBoardSize - 1);
+    PitchY = (rijy(GameBoardSize) - rijy(1)) / double(GameBoardSize - 1);
     StoneRadius = rondaf(PitchX / 2) - 1;
 }
 

@@ -238,8 +238,8 @@ class MatchTest : public QObject {
         modus(form->MM);
         form->StartknopClick();
         std::vector<std::pair<int, int>> black, white;
-        for (int r = 1; r <= BoardSize; ++r)
-            for (int c = 1; c <= BoardSize; ++c)
+        for (int r = 1; r <= GameBoardSize; ++r)
+            for (int c = 1; c <= GameBoardSize; ++c)
                 ((c + 2 * r) % 4 < 2 ? black : white).push_back({c, r});
         for (size_t i = 0; gamerunning() && i < black.size(); ++i) {
             legzet(black[i].first, black[i].second);
@@ -277,8 +277,8 @@ class MatchTest : public QObject {
         Plan = [&] {
             if (ComputerWaiting == 0) return true;
             for (int i = 1; i <= 2; ++i)
-                for (int c = 1; c <= BoardSize; ++c)
-                    for (int r = 1; r <= BoardSize; ++r) EvalSet[i].Score[c][r] = 0;
+                for (int c = 1; c <= GameBoardSize; ++c)
+                    for (int r = 1; r <= GameBoardSize; ++r) EvalSet[i].Score[c][r] = 0;
             form->Klok->stop();
             return false;
         };

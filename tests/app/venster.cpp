@@ -7,7 +7,7 @@ namespace venster {
 QString toestandsfout() {
     if (MoveCount < 0 || MoveCount > MaxMoves) return QString("MoveCount %1").arg(MoveCount);
     if (GameState < NoGame || GameState > Draw) return QString("GameState %1").arg(GameState);
-    int32_t board[BoardSize + 1][BoardSize + 1] = {};
+    int32_t board[GameBoardSize + 1][GameBoardSize + 1] = {};
     const int32_t b1 = EvalSet[1].BlackCode, w1 = EvalSet[1].WhiteCode;
     for (int32_t n = 1; n <= MoveCount; ++n) {
         const MoveRecord& m = MoveList[n];
@@ -22,8 +22,8 @@ QString toestandsfout() {
     // its colour, a running game has the side to move that its state names,
     // and before the first game nothing is recorded.
     const int dirs[4][2] = {{1, 0}, {0, 1}, {1, 1}, {-1, 1}};
-    for (int c = 1; c <= BoardSize; ++c)
-        for (int r = 1; r <= BoardSize; ++r)
+    for (int c = 1; c <= GameBoardSize; ++c)
+        for (int r = 1; r <= GameBoardSize; ++r)
             for (const auto& d : dirs) {
                 const int32_t k = board[c][r];
                 if (k == 0 || !onboard(c + 4 * d[0], r + 4 * d[1])) continue;
@@ -37,8 +37,8 @@ QString toestandsfout() {
     if (GameState == WhiteToMove && SideToMove != w1) return "white to move, SideToMove black";
     if (GameState == NoGame && MoveCount != 0) return "moves before the first game";
     const bool ended = GameState >= BlackWon;
-    for (int c = 1; c <= BoardSize; ++c)
-        for (int r = 1; r <= BoardSize; ++r) {
+    for (int c = 1; c <= GameBoardSize; ++c)
+        for (int r = 1; r <= GameBoardSize; ++r) {
             const int32_t k = board[c][r];
             if (EvalSet[1].Occupancy[c][r] != k)
                 return QString("set 1 at %1,%2 holds %3, the record %4")
@@ -63,8 +63,8 @@ QString toestandsfout() {
             ref::empty(s, EvalSet[i].BlackCode, EvalSet[i].WhiteCode);
             std::memcpy(s.occ, EvalSet[i].Occupancy, sizeof s.occ);
             ref::fromscratch(s);
-            for (int c = 1; c <= BoardSize; ++c)
-                for (int r = 1; r <= BoardSize; ++r)
+            for (int c = 1; c <= GameBoardSize; ++c)
+                for (int r = 1; r <= GameBoardSize; ++r)
                     if (EvalSet[i].Score[c][r] != s.score[c][r])
                         return QString("set %1 score at %2,%3 is %4, from scratch %5")
                             .arg(i)

@@ -8,8 +8,8 @@
 #include "board.h"
 #include "choice.h"
 #include "events.h"
-#include "partij.h"
 #include "random.h"
+#include "record.h"
 #include "reset.h"
 #include "style.h"
 #include "update.h"
@@ -19,7 +19,7 @@ inline void telbericht() {
     ++Dispatches;
 }
 
-inline void nieuwspel(bool blackOpens = true, int32_t size = BoardSize) {
+inline void nieuwspel(bool blackOpens = true, int32_t size = GameBoardSize) {
     herstelbronnen();
     Berichtenpomp = telbericht;
     Dispatches = 0;

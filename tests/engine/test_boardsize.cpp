@@ -5,6 +5,7 @@
 
 #include "helpers.h"
 #include "reference.h"
+#include "reset.h"
 #include "scan.h"
 
 namespace {
@@ -19,7 +20,7 @@ bool bevat(const Rij& w, int c, int r) {
     return false;
 }
 
-TEST(BoardSize, SizesOutsideTheRangeAreRefusedAndChangeNothing) {
+TEST(GameBoardSize, SizesOutsideTheRangeAreRefusedAndChangeNothing) {
     nieuwspel(true, 15);
     speel(8, 8);
     speel(9, 9);
@@ -36,7 +37,7 @@ TEST(BoardSize, SizesOutsideTheRangeAreRefusedAndChangeNothing) {
     }
 }
 
-TEST(BoardSize, ANewSizeStartsFromItsEmptyBoardAndKeepsTheStyles) {
+TEST(GameBoardSize, ANewSizeStartsFromItsEmptyBoardAndKeepsTheStyles) {
     // A game on 20 with stones in the far corners and beyond line 15, then
     // the 15 board: nothing of it may remain beyond the new edge, where the
     // scan would find it.
@@ -58,12 +59,12 @@ TEST(BoardSize, ANewSizeStartsFromItsEmptyBoardAndKeepsTheStyles) {
         EXPECT_EQ(EvalSet[i].LiveWindows, 572);
     }
     // And back to the game's board, as the window knows it.
-    EXPECT_TRUE(zetbordgrootte(BoardSize));
+    EXPECT_TRUE(zetbordgrootte(GameBoardSize));
     EXPECT_EQ(som(EvalSet[1]), 5100);
     EXPECT_EQ(EvalSet[1].LiveWindows, WindowCount);
 }
 
-TEST(BoardSize, MovesBeyondTheEdgeAreNotEnteredAndTheLastLineIsPlayed) {
+TEST(GameBoardSize, MovesBeyondTheEdgeAreNotEnteredAndTheLastLineIsPlayed) {
     nieuwspel(true, 15);
     const EvalRecord before = EvalSet[1];
     for (auto [c, r] : {std::pair{16, 3}, {3, 16}, {16, 16}, {20, 20}, {0, 8}}) {
@@ -79,7 +80,7 @@ TEST(BoardSize, MovesBeyondTheEdgeAreNotEnteredAndTheLastLineIsPlayed) {
     EXPECT_EQ(EvalSet[1].DiagonalWindows[18][18], 6);
 }
 
-TEST(BoardSize, TheRecordHoldsEveryPointOfTheLargestBoard) {
+TEST(GameBoardSize, TheRecordHoldsEveryPointOfTheLargestBoard) {
     // More moves than the game's board has points; the record has room for
     // all 400 and refuses a 401st.
     nieuwspel(true, 20);

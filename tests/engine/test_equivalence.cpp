@@ -104,7 +104,7 @@ TEST_P(Equivalence, BoardsFilledInRandomOrderEndInADraw) {
     EXPECT_EQ(draws, 40);
 }
 
-INSTANTIATE_TEST_SUITE_P(Board, Equivalence, ::testing::Values(BoardSize, 15, 20));
+INSTANTIATE_TEST_SUITE_P(Board, Equivalence, ::testing::Values(GameBoardSize, 15, 20));
 
 TEST(StyleChange, MidGameTranslatesTheRecordAndRebuildsBothSets) {
     std::mt19937 rng(99);

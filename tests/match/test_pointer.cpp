@@ -4,7 +4,7 @@
 #include "board.h"
 #include "geometry.h"
 #include "humanmove.h"
-#include "partij.h"
+#include "record.h"
 #include "update.h"
 
 namespace {

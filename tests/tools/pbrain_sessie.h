@@ -10,9 +10,11 @@
 #include <string_view>
 
 #include "board.h"
-#include "partij.h"
 #include "protocol.h"
+#include "record.h"
+#include "reset.h"
 #include "rules.h"
+#include "update.h"
 
 struct Sessie {
     Protocolstaat staat;

@@ -28,7 +28,7 @@ TEST(PbrainSession, ScriptedGameAnswersLegalMovesAndTakesBack) {
     int c = 0, r = 0;
     ASSERT_TRUE(leeszet(s.stuur("BEGIN"), c, r));
     EXPECT_TRUE(c >= 6 && c <= 14 && r >= 6 && r <= 14) << c << "," << r;
-    bool bezet[BoardSize + 1][BoardSize + 1] = {};
+    bool bezet[GameBoardSize + 1][GameBoardSize + 1] = {};
     bezet[c][r] = true;
     // The opponent plays next to the adapter's last stone, at the first free
     // neighbour; the adapter has too few stones for a five.

@@ -22,8 +22,8 @@ int veld(int x, int y) {
 // A BOARD block of the pattern without the given points (0-based).
 std::string patroon(const std::set<std::pair<int, int>>& vrij) {
     std::string blok = "BOARD\n";
-    for (int x = 0; x < BoardSize; ++x)
-        for (int y = 0; y < BoardSize; ++y)
+    for (int x = 0; x < GameBoardSize; ++x)
+        for (int y = 0; y < GameBoardSize; ++y)
             if (!vrij.count({x, y}))
                 blok += std::to_string(x) + "," + std::to_string(y) + "," +
                         std::to_string(veld(x, y)) + "\n";

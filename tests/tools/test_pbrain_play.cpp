@@ -54,8 +54,8 @@ TEST(PbrainPlay, TwoAdaptersPlayLegalMovesUntilAFiveOrAFullBoard) {
             EXPECT_EQ(dood, 267);
             EXPECT_EQ(zetter->count, MaxMoves);
             EXPECT_EQ(zetter->state, Draw);
-            for (int i = 0; i < BoardSize; ++i)
-                for (int j = 0; j < BoardSize; ++j) ASSERT_FALSE(scheids::wint(bord, i, j, 0));
+            for (int i = 0; i < GameBoardSize; ++i)
+                for (int j = 0; j < GameBoardSize; ++j) ASSERT_FALSE(scheids::wint(bord, i, j, 0));
             EXPECT_EQ(laatste, "ERROR game over: the board is full, the game is a draw\n");
             continue;
         }

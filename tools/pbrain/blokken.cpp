@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "choice.h"
-#include "partij.h"
+#include "record.h"
 #include "scan.h"
 #include "spel.h"
 #include "woorden.h"

@@ -1,10 +1,11 @@
 #include "protocol.h"
+#include "reset.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "blokken.h"
-#include "partij.h"
+#include "record.h"
 #include "rules.h"
 #include "spel.h"
 #include "style.h"

@@ -1,7 +1,7 @@
 #include "spel.h"
 
 #include "choice.h"
-#include "partij.h"
+#include "record.h"
 #include "style.h"
 #include "woorden.h"
 

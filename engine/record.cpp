@@ -1,4 +1,4 @@
-#include "partij.h"
+#include "record.h"
 
 #include <cstring>
 
@@ -27,17 +27,6 @@ void legzet(int32_t c, int32_t r) {
     MoveList[MoveCount] = {c, r, SideToMove};
     verwerkzet(MoveCount);
     wisselbeurt();
-}
-
-void herbouwsets() {
-    ++UpdateDepth;
-    const int32_t state = GameState;
-    const Vijfvenster five = WinningFive;
-    nieuwepartij();
-    for (int32_t n = 1; n <= MoveCount; ++n) verwerkzet(n);
-    GameState = state;
-    WinningFive = five;
-    --UpdateDepth;
 }
 
 void neemterug(int32_t k) {

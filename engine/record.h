@@ -35,10 +35,6 @@ void wisselbeurt();
 // turn. Nothing happens once all points are recorded.
 void legzet(int32_t c, int32_t r);
 
-// Resets both sets and applies MoveList[1..MoveCount] again, keeping GameState
-// (which must be 1 or 2 for the moves to be applied).
-void herbouwsets();
-
 // Takes back the last k moves (0..MoveCount): the record is lowered, the turn
 // goes back one colour per move taken back, the game runs again with that
 // side to move, and both sets are rebuilt from what remains. With k = 0 the
