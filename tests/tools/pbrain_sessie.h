@@ -16,11 +16,12 @@
 #include "rules.h"
 #include "update.h"
 
-struct Sessie {
+// The session's game is the engine's copy of a game (Partijkopie: the
+// record, the turn, the state, both sets), plus the board and the rule it is
+// played on.
+struct Sessie : Partijkopie {
     Protocolstaat staat;
-    MoveRecord moves[MaxBoardMoves + 1];
-    int32_t size, regel, count, side, state;
-    EvalRecord sets[3];
+    int32_t size, regel;
     bool verder = true;  // false once END was read
     std::string laatste; // the last answer
 
@@ -32,15 +33,11 @@ struct Sessie {
         // Another session may play another board: its tables are made anew.
         if (Bordgrootte != size) zetbordgrootte(size);
         zetspelregel(regel);
-        std::memcpy(MoveList, moves, sizeof moves);
-        std::memcpy(EvalSet, sets, sizeof sets);
-        MoveCount = count, SideToMove = side, GameState = state;
+        herstelpartij(*this);
     }
     void bewaar() {
         size = Bordgrootte, regel = Spelregel;
-        std::memcpy(moves, MoveList, sizeof moves);
-        std::memcpy(sets, EvalSet, sizeof sets);
-        count = MoveCount, side = SideToMove, state = GameState;
+        bewaarpartij(*this);
     }
     // Sends lines separated by '\n' one at a time and returns all answers.
     // A '$' in a line stands for the move in the last answer.
