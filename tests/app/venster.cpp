@@ -1,6 +1,7 @@
 #include "venster.h"
 
 #include "reference.h"
+#include "scheidsrechter.h"
 
 namespace venster {
 
@@ -20,19 +21,20 @@ QString toestandsfout() {
     if (UpdateDepth > 0) return QString();
     // GameState agrees with the board: a five ends the game with the win of
     // its colour, a running game has the side to move that its state names,
-    // and before the first game nothing is recorded.
-    const int dirs[4][2] = {{1, 0}, {0, 1}, {1, 1}, {-1, 1}};
+    // and before the first game nothing is recorded. The referee of the
+    // adapter's matches judges the fives.
+    scheids::Bord bord;
     for (int c = 1; c <= GameBoardSize; ++c)
         for (int r = 1; r <= GameBoardSize; ++r)
-            for (const auto& d : dirs) {
-                const int32_t k = board[c][r];
-                if (k == 0 || !onboard(c + 4 * d[0], r + 4 * d[1])) continue;
-                int same = 1;
-                while (same < 5 && board[c + same * d[0]][r + same * d[1]] == k) ++same;
-                const int32_t won = k == b1 ? BlackWon : WhiteWon;
-                if (same == 5 && GameState != won)
-                    return QString("five at %1,%2 but GameState %3").arg(c).arg(r).arg(GameState);
-            }
+            if (board[c][r] != 0)
+                bord.v[c - 1][r - 1] = board[c][r] == b1 ? scheids::Zwart : scheids::Wit;
+    for (int c = 1; c <= GameBoardSize; ++c)
+        for (int r = 1; r <= GameBoardSize; ++r) {
+            const int32_t won = board[c][r] == b1 ? BlackWon : WhiteWon;
+            if (board[c][r] != 0 && scheids::wint(bord, c - 1, r - 1, scheids::Vijfofmeer) &&
+                GameState != won)
+                return QString("five at %1,%2 but GameState %3").arg(c).arg(r).arg(GameState);
+        }
     if (GameState == BlackToMove && SideToMove != b1) return "black to move, SideToMove white";
     if (GameState == WhiteToMove && SideToMove != w1) return "white to move, SideToMove black";
     if (GameState == NoGame && MoveCount != 0) return "moves before the first game";
