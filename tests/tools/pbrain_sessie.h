@@ -3,6 +3,8 @@
 // two sessions can then play each other as two processes would.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -57,6 +59,13 @@ struct Sessie : Partijkopie {
         }
         return alles;
     }
+    // As a player of the game loop of scheidsrechter.h: the answer is all
+    // that the last line got; a fault the loop finds fails the test.
+    bool antwoord(int, std::string& regel) {
+        regel = laatste.substr(0, laatste.size() - 1);
+        return !laatste.empty() && laatste.back() == '\n';
+    }
+    void fout(const std::string& wat) { FAIL() << wat; }
     // True if the sets are exactly what a reset and a replay of the record
     // give; meaningful in a running game, where the replay enters all moves.
     bool setsherbouwbaar() {

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <random>
-#include <utility>
 
 #include "pbrain_sessie.h"
 #include "random.h"
@@ -26,21 +25,20 @@ TEST(PbrainPlay, TwoAdaptersPlayLegalMovesUntilAFiveOrAFullBoard) {
         auto a = std::make_unique<Sessie>(), b = std::make_unique<Sessie>();
         a->stuur(std::string("START 19\nINFO style ") + stijlen[seed % 3][0]);
         b->stuur(std::string("START 19\nINFO style ") + stijlen[seed % 3][1]);
-        scheids::Bord bord;
-        Sessie* zetter = a.get();
-        Sessie* ander = b.get();
-        std::string antwoord = a->stuur("BEGIN");
+        Sessie* spelers[2] = {a.get(), b.get()};
+        scheids::Wedstrijd w;
+        const scheids::Bord& bord = w.partij.bord;
+        Sessie *zetter = a.get(), *ander = b.get();
         int kleur = 1, c = 0, r = 0, dood = 0;
-        for (int zetten = 1;; ++zetten) {
+        // Each answer before it is judged; the dead board as the mover saw it.
+        scheids::speel(w, spelers, [&](Sessie& s, int zetkleur, int zetten, auto& regel) {
+            const std::string antwoord = regel + "\n";
+            zetter = &s, ander = spelers[2 - zetkleur], kleur = zetkleur;
             ASSERT_TRUE(leeszet(antwoord, c, r)) << zetten << ": " << antwoord;
             ASSERT_TRUE(onboard(c, r) && bord.v[c - 1][r - 1] == 0) << antwoord;
-            bord.v[c - 1][r - 1] = kleur;
             if (zetter->state == Draw && dood == 0) dood = zetten;
-            if (zetter->state == BlackWon || zetter->state == WhiteWon || zetten == MaxMoves) break;
-            antwoord = ander->stuur("TURN " + punt(c, r));
-            std::swap(zetter, ander);
-            kleur = 3 - kleur;
-        }
+        });
+        if (HasFatalFailure()) return;
         ASSERT_EQ(ander->count + 1, zetter->count);
         // The other side takes the last move; both records are the game played.
         const std::string laatste = ander->stuur("TURN " + punt(c, r));
