@@ -148,7 +148,13 @@ int main(int argc, char** argv) {
         char komma;
         for (int x, y; in >> x >> komma >> y;) w.opening.push_back({x, y});
     }
-    if (argc < 5 || std::atoi(argv[1]) < 1 || w.grootte < 5 || w.grootte > 20) {
+    // An opening point off the board or given twice is refused, not placed.
+    std::set<std::pair<int, int>> gezien;
+    bool opening = true;
+    for (auto [x, y] : w.opening)
+        opening = opening && x >= 0 && y >= 0 && x < w.grootte && y < w.grootte &&
+                  gezien.insert({x, y}).second;
+    if (argc < 5 || std::atoi(argv[1]) < 1 || w.grootte < 5 || w.grootte > 20 || !opening) {
         std::fputs("usage: pbrain-wedstrijd [--size N] [--rule R] [--opening \"x,y ...\"] GAMES "
                    "STYLE1 STYLE2 COMMAND [ARGUMENT...]\n",
                    stderr);
