@@ -20,7 +20,7 @@ bool bevat(const Rij& w, int c, int r) {
     return false;
 }
 
-TEST(GameBoardSize, SizesOutsideTheRangeAreRefusedAndChangeNothing) {
+TEST(BoardSize, SizesOutsideTheRangeAreRefusedAndChangeNothing) {
     nieuwspel(true, 15);
     speel(8, 8);
     speel(9, 9);
@@ -37,7 +37,7 @@ TEST(GameBoardSize, SizesOutsideTheRangeAreRefusedAndChangeNothing) {
     }
 }
 
-TEST(GameBoardSize, ANewSizeStartsFromItsEmptyBoardAndKeepsTheStyles) {
+TEST(BoardSize, ANewSizeStartsFromItsEmptyBoardAndKeepsTheStyles) {
     // A game on 20 with stones in the far corners and beyond line 15, then
     // the 15 board: nothing of it may remain beyond the new edge, where the
     // scan would find it.
@@ -64,7 +64,7 @@ TEST(GameBoardSize, ANewSizeStartsFromItsEmptyBoardAndKeepsTheStyles) {
     EXPECT_EQ(EvalSet[1].LiveWindows, WindowCount);
 }
 
-TEST(GameBoardSize, MovesBeyondTheEdgeAreNotEnteredAndTheLastLineIsPlayed) {
+TEST(BoardSize, MovesBeyondTheEdgeAreNotEnteredAndTheLastLineIsPlayed) {
     nieuwspel(true, 15);
     const EvalRecord before = EvalSet[1];
     for (auto [c, r] : {std::pair{16, 3}, {3, 16}, {16, 16}, {20, 20}, {0, 8}}) {
@@ -80,7 +80,7 @@ TEST(GameBoardSize, MovesBeyondTheEdgeAreNotEnteredAndTheLastLineIsPlayed) {
     EXPECT_EQ(EvalSet[1].DiagonalWindows[18][18], 6);
 }
 
-TEST(GameBoardSize, TheRecordHoldsEveryPointOfTheLargestBoard) {
+TEST(BoardSize, TheRecordHoldsEveryPointOfTheLargestBoard) {
     // More moves than the game's board has points; the record has room for
     // all 400 and refuses a 401st.
     nieuwspel(true, 20);
