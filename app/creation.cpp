@@ -186,9 +186,12 @@ void TForm1::plaatsvenster(const QRect& area, const QMargins& frame) {
     // the frame is not known yet, the rule sees the client alone.
     verbreed();
     // The frame's corner centred; the frame is there only once the window
-    // is shown, so it is the one given here.
+    // is shown, so it is the one given here, and so is the width to which a
+    // later size notification, seeing that frame, may widen the window: the
+    // frame stays on the work area however wide the window becomes.
     const QRect shown = frameGeometry().marginsRemoved(echterand(this)) + frame;
-    move(area.x() + (area.width() - shown.width()) / 2,
+    const int outerWidth = qMax(shown.width(), minimumbreedte(shown.height()));
+    move(area.x() + (area.width() - outerWidth) / 2,
          area.y() + (area.height() - shown.height()) / 2);
 }
 

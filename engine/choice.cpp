@@ -41,10 +41,11 @@ int32_t kiesgefilterd(const Scoregrid& score, int32_t& col, int32_t& row) {
     std::memcpy(over, score, sizeof over);
     const bool zwart = SideToMove == EvalSet[1].BlackCode;
     neemstenenover();
+    const Scanroutine scan = scanvoor(Bordgrootte);
     int32_t c = 0, r = 0;
-    const int32_t hoogste = hoogstescore(over, c, r);
+    const int32_t hoogste = scan(over, c, r);
     int32_t reserve[3][2] = {}; // the first point passed over of each kind
-    for (int32_t best = hoogste; best > 0; best = hoogstescore(over, c, r)) {
+    for (int32_t best = hoogste; best > 0; best = scan(over, c, r)) {
         const int oordeel = weegpunt(c, r, zwart);
         if (oordeel == Speelbaar) {
             col = c, row = r;

@@ -11,7 +11,8 @@
 void nieuwepartij();
 
 // Plays the board of n lines from now on: rebuilds the tables that depend
-// on the size (the empty board here, the update's line table), brings both
+// on the size (the empty board here, the update's line table) and takes the
+// choice's scan for it, brings both
 // sets to the empty board of n lines and empties the record (MoveCount 0,
 // GameState NoGame), since no game carries over to another board; the codes
 // stay. A size outside MinBoardSize..MaxBoardSize is refused with false and

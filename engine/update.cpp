@@ -208,10 +208,15 @@ template <int DC, int DR> void herstel(Zet& z, int dir) {
     }
 }
 
+// A position is being laid out (beginopstelling): no five and no dead board
+// ends anything until it stands complete.
+bool Opstellen;
+
 // Whether the window d steps along this direction from the stone is a five
 // just made that wins under the rule; if so it becomes the winning window.
 template <int DC, int DR> bool vindvijf(Zet& z, int dir, int d) {
     using L = Line<DC, DR>;
+    if (Opstellen) return false;
     const Reikwijdte& rw = Lijnen[z.c][z.r][dir];
     if (d < rw.windowFrom || d > rw.windowTo) return false;
     const int cc = z.c + d * DC, cr = z.r + d * DR;
@@ -252,10 +257,42 @@ void zetinset(EvalRecord& s, int c, int r, int32_t k) {
     werkscores<0, 1>(z, 3);
     // No live window left and no five: no five can be made any more. A five
     // made with the last live window still counts as the win.
-    if (s.LiveWindows == 0 && z.fiveAt > 2) GameState = Draw;
+    if (s.LiveWindows == 0 && z.fiveAt > 2 && !Opstellen) GameState = Draw;
+}
+
+// The first five of set 1 in one direction's table that wins under the rule
+// in the position as it stands; true when found, and it is the winning
+// window.
+template <int DC, int DR> bool winnendevijf() {
+    using L = Line<DC, DR>;
+    const EvalRecord& s = EvalSet[1];
+    const int last = Bordgrootte - FirstCentre + 1;
+    for (int cc = DC == 0 ? 1 : FirstCentre; cc <= (DC == 0 ? Bordgrootte : last); ++cc)
+        for (int cr = DR == 0 ? 1 : FirstCentre; cr <= (DR == 0 ? Bordgrootte : last); ++cr) {
+            const int32_t p = L::table(EvalSet[1])[L::index(cc, cr)];
+            const int32_t k = p == s.BlackFive ? s.BlackCode : p == s.WhiteFive ? s.WhiteCode : 0;
+            if (k != 0 && vijfwint(s, cc, cr, DC, DR, k)) {
+                WinningFive = {cc, cr, DC, DR};
+                GameState = k == s.BlackCode ? BlackWon : WhiteWon;
+                return true;
+            }
+        }
+    return false;
 }
 
 } // namespace
+
+void beginopstelling() {
+    Opstellen = true;
+}
+
+void eindopstelling() {
+    Opstellen = false;
+    if (winnendevijf<1, 0>() || winnendevijf<0, 1>() || winnendevijf<1, 1>() ||
+        winnendevijf<-1, 1>())
+        return;
+    if (EvalSet[1].LiveWindows == 0 && GameState < BlackWon) GameState = Draw;
+}
 
 void beginupdate() {
     UpdateDepth = 0;

@@ -21,6 +21,16 @@ void beginupdate();
 // (which must be 1 or 2 for the moves to be applied) and WinningFive.
 void herbouwsets();
 
+// A position laid out stone by stone rather than played: between
+// beginopstelling and eindopstelling every move enters both sets whatever
+// five or dead board it makes on the way, so that the order in which the
+// stones come does not matter. eindopstelling then judges the position as it
+// stands: a five that wins there under the rule ends the game (BlackWon or
+// WhiteWon, and WinningFive its window); else a board with no live window is
+// a draw; else GameState stays as it was.
+void beginopstelling();
+void eindopstelling();
+
 // Builds the update's per-point line table for the board of Bordgrootte lines
 // (zetbordgrootte calls it; the table starts out built for GameBoardSize).
 void bouwlijntabel();

@@ -18,8 +18,8 @@ double TimeLimit;
 double SavedBlackTime, SavedWhiteTime;
 bool Paused;
 
-bool overdetijd(double clock) {
-    return clock > TimeLimit;
+bool overdetijd(double clock, double limit) {
+    return clock > limit;
 }
 
 namespace {

@@ -13,7 +13,7 @@ extern double SavedBlackTime, SavedWhiteTime; // copies taken when a pause begin
 
 // A displayed clock loses when it is past the limit; exactly the limit
 // does not lose.
-bool overdetijd(double clock);
+bool overdetijd(double clock, double limit = TimeLimit);
 
 // A pause is in progress: the displayed clocks stand and nothing sounds.
 extern bool Paused;

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 // Sounds wanted ("Geluid"): true at start; its check box sets it, and so
-// does every full redraw.
+// does every full redraw that match control asks for (TForm1::tekenbord).
 extern bool SoundOn;
 
 // Plays the named recording (any case) unless the rules mute it: nothing

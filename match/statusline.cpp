@@ -22,11 +22,11 @@ std::string statustekst(int32_t state, int32_t moveCount, double blackClock, dou
     case WhiteToMove:
         return "Zet " + next + ".   Wit is aan zet   ";
     case BlackWon:
-        return whiteClock > timeLimit ? "Wit verliest op de klok"
-                                      : "Zwart wint in " + n + " zetten.";
+        return overdetijd(whiteClock, timeLimit) ? "Wit verliest op de klok"
+                                                 : "Zwart wint in " + n + " zetten.";
     case WhiteWon:
-        return blackClock > timeLimit ? "Zwart verliest op de klok"
-                                      : "Wit wint in " + n + " zetten.";
+        return overdetijd(blackClock, timeLimit) ? "Zwart verliest op de klok"
+                                                 : "Wit wint in " + n + " zetten.";
     case Draw:
         return "Het is remise na " + n + " zetten.";
     default:

@@ -1,25 +1,30 @@
-// What the two command-line tools share: reading a number from the command
-// line, and making sure that what they printed reached its destination.
+// What the two command-line tools share: reading a number, from the command
+// line and from the adapter's commands, and making sure that what they
+// printed reached its destination.
 #pragma once
 
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
+
+// Why leesdecimaal refuses a number too long for 64 bits.
+inline const char* const TeGroot = "number out of range";
 
 // A whole decimal number with an optional sign, as its sign and magnitude;
-// nullptr, or why the text is none. The magnitude is refused beyond 64 bits,
-// so a long number never wraps round to another value.
-inline const char* leesgetal(const char* text, bool& negative, uint64_t& magnitude) {
-    negative = *text == '-';
-    if (*text == '-' || *text == '+') ++text;
-    if (*text == '\0') return "not a number";
-    for (const char* t = text; *t; ++t)
-        if (*t < '0' || *t > '9') return "not a number";
+// nullptr, or why the text is none. The magnitude is refused beyond 64 bits
+// (TeGroot), so a long number never wraps round to another value.
+inline const char* leesdecimaal(std::string_view text, bool& negative, uint64_t& magnitude) {
+    negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    if (text.empty()) return "not a number";
+    for (char t : text)
+        if (t < '0' || t > '9') return "not a number";
     magnitude = 0;
-    for (; *text; ++text) {
-        const uint64_t digit = static_cast<uint64_t>(*text - '0');
-        if (magnitude > (UINT64_MAX - digit) / 10) return "number out of range";
+    for (char t : text) {
+        const uint64_t digit = static_cast<uint64_t>(t - '0');
+        if (magnitude > (UINT64_MAX - digit) / 10) return TeGroot;
         magnitude = magnitude * 10 + digit;
     }
     return nullptr;
@@ -30,7 +35,7 @@ inline const char* leesgetal(const char* text, bool& negative, uint64_t& magnitu
 inline const char* leesseed(const char* text, uint64_t& seed) {
     bool negative;
     uint64_t m;
-    if (const char* why = leesgetal(text, negative, m)) return why;
+    if (const char* why = leesdecimaal(text, negative, m)) return why;
     if (negative && m > static_cast<uint64_t>(INT64_MAX) + 1) return "number out of range";
     seed = negative ? 0 - m : m;
     return nullptr;

@@ -75,12 +75,12 @@ struct Voortgang {
     bool aan;
     long long totaal, gespeeld;
     std::chrono::steady_clock::time_point begin, getoond;
-    bool zichtbaar;
+    int breedte; // the length of the line shown, 0 when none is
 };
 Voortgang Loop;
 
 void beginvoortgang(long long totaal) {
-    Loop = {isatty(fileno(stderr)) != 0, totaal, 0, std::chrono::steady_clock::now(), {}, false};
+    Loop = {isatty(fileno(stderr)) != 0, totaal, 0, std::chrono::steady_clock::now(), {}, 0};
     Loop.getoond = Loop.begin;
 }
 
@@ -91,20 +91,22 @@ void telpartij() {
     const auto nu = steady_clock::now();
     if (nu - Loop.begin < seconds(2) || nu - Loop.getoond < milliseconds(250)) return;
     Loop.getoond = nu;
-    Loop.zichtbaar = true;
     const double tempo = Loop.gespeeld / duration<double>(nu - Loop.begin).count();
     const long long rest = static_cast<long long>((Loop.totaal - Loop.gespeeld) / tempo);
-    std::fprintf(
+    const int breedte = std::fprintf(
         stderr,
-        "\rkalvor-selfplay: %lld of %lld games, %.0f games a second, %lld:%02lld:%02lld left ",
+        "\rkalvor-selfplay: %lld of %lld games, %.0f games a second, %lld:%02lld:%02lld left",
         Loop.gespeeld, Loop.totaal, tempo, rest / 3600, rest / 60 % 60, rest % 60);
+    // A shorter line than the one before leaves none of it behind.
+    if (breedte < Loop.breedte) std::fprintf(stderr, "%*s", Loop.breedte - breedte, "");
+    if (breedte > Loop.breedte) Loop.breedte = breedte;
     std::fflush(stderr);
 }
 
 // Clears the progress line, before a result goes to the same terminal.
 void wisvoortgang() {
-    if (Loop.zichtbaar) std::fprintf(stderr, "\r%70s\r", "");
-    Loop.zichtbaar = false;
+    if (Loop.breedte > 0) std::fprintf(stderr, "\r%*s\r", Loop.breedte, "");
+    Loop.breedte = 0;
 }
 
 // One game from the empty board; the opener is black for odd game numbers.
@@ -173,7 +175,7 @@ void speeltabel(long long games, uint64_t seed) {
 const char* leesaantal(const char* text, long long& games) {
     bool negative;
     uint64_t m;
-    if (const char* why = leesgetal(text, negative, m)) return why;
+    if (const char* why = leesdecimaal(text, negative, m)) return why;
     if (negative && m != 0) return "must not be negative";
     if (m > static_cast<uint64_t>(LLONG_MAX / (2 * MaxBoardMoves))) return "number out of range";
     games = static_cast<long long>(m);

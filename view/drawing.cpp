@@ -5,8 +5,9 @@
 // Cost: the buffer takes over the stones layer's picture instead of copying
 // it (nothing can look at the layer while a stone is composed: no events are
 // dispatched in between), so a stone costs its own square and the previous
-// move's mark, and the screen is refreshed for those two squares only. A
-// full redraw composes every stone into the buffer once and shows it once.
+// move's mark, and the screen is refreshed for those two squares only (the
+// stone that wins also rings its five). A full redraw composes every stone
+// into the buffer once and shows it once.
 #include <QPainter>
 #include <QtMath>
 #include <cmath>

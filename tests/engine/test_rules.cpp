@@ -59,4 +59,19 @@ TEST(Rules, EachPositionGetsRenjusVerdictAndTheFiveThatWinsUnderItsRule) {
     }
 }
 
+// A position laid out, not played: black's six 3..8 on row 7, given left to
+// right, holds the five 3..7 on the way. Judged as it stands it is no win
+// under exactly five, and a win under freestyle.
+TEST(Rules, ALaidOutPositionIsJudgedAsItStandsWhateverTheOrderOfItsStones) {
+    for (int32_t regel : {ExactFive, Freestyle}) {
+        nieuwspel(true, 15);
+        zetspelregel(regel);
+        beginopstelling();
+        for (int x = 3; x <= 8; ++x) speel(x + 1, 8), speel(x + 1, 1 + 2 * (x % 3));
+        eindopstelling();
+        EXPECT_EQ(GameState, regel == ExactFive ? BlackToMove : BlackWon) << regel;
+        EXPECT_EQ(EvalSet[2].Occupancy[9][8], EvalSet[2].BlackCode) << "every stone entered";
+    }
+}
+
 } // namespace

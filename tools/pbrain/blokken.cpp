@@ -6,6 +6,7 @@
 #include "record.h"
 #include "scan.h"
 #include "spel.h"
+#include "update.h"
 #include "woorden.h"
 
 namespace {
@@ -46,9 +47,10 @@ void eindbord(Protocolstaat& p, std::string& uit) {
     else
         return fout(uit, "BOARD stone counts fit no game with the adapter to move");
 
-    // The stones are played as a game would play them, and the engine's own
-    // update finds a five among them; a refused board leaves the game as it
-    // was, the codes of the styles included.
+    // The stones are laid out as a position, and the engine judges it as it
+    // stands, whatever the order of the lines: a five that a later stone
+    // makes a six that wins nothing is no five. A refused board leaves the
+    // game as it was, the codes of the styles included.
     static Partijkopie voor;
     bewaarpartij(voor);
     const int kleurvoor = p.eigenkleur;
@@ -58,10 +60,12 @@ void eindbord(Protocolstaat& p, std::string& uit) {
     const Bordpunt* zwart = kleur == BlackToMove ? p.eigen : p.tegen;
     const Bordpunt* wit = kleur == BlackToMove ? p.tegen : p.eigen;
     const int aantal = p.aantaleigen + p.aantaltegen;
+    beginopstelling();
     for (int i = 0; i < aantal; ++i) {
         const Bordpunt& b = i % 2 == 0 ? zwart[i / 2] : wit[i / 2];
         legzet(b.column, b.row);
     }
+    eindopstelling();
     if (GameState == BlackWon || GameState == WhiteWon) {
         herstelpartij(voor);
         p.eigenkleur = kleurvoor;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "board.h"
+#include "opdrachtregel.h"
 
 bool isspatie(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
@@ -47,18 +48,13 @@ void splitswoord(std::string_view regel, std::string_view& woord, std::string_vi
 }
 
 bool leesgetal(std::string_view s, long long& v) {
-    s = bijgeknipt(s);
-    bool negatief = false;
-    if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
-        negatief = s.front() == '-';
-        s.remove_prefix(1);
-    }
-    if (s.empty()) return false;
-    v = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9') return false;
-        if (v < 1000000000) v = v * 10 + (c - '0');
-    }
+    bool negatief;
+    uint64_t m;
+    const char* waarom = leesdecimaal(bijgeknipt(s), negatief, m);
+    if (waarom != nullptr && waarom != TeGroot) return false;
+    // Beyond a billion every number is off every board and every setting.
+    constexpr uint64_t Grens = 1000000000;
+    v = static_cast<long long>(waarom != nullptr || m > Grens ? Grens : m);
     if (negatief) v = -v;
     return true;
 }
