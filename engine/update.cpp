@@ -216,7 +216,6 @@ bool Opstellen;
 // just made that wins under the rule; if so it becomes the winning window.
 template <int DC, int DR> bool vindvijf(Zet& z, int dir, int d) {
     using L = Line<DC, DR>;
-    if (Opstellen) return false;
     const Reikwijdte& rw = Lijnen[z.c][z.r][dir];
     if (d < rw.windowFrom || d > rw.windowTo) return false;
     const int cc = z.c + d * DC, cr = z.r + d * DR;
@@ -238,7 +237,9 @@ void zetinset(EvalRecord& s, int c, int r, int32_t k) {
     // The game is won with the first five in the update's order (offset by
     // offset, the four directions at each) that the rule lets win. Under
     // Freestyle that is the first five found; a row of six that wins nothing
-    // is passed, and the update goes on past it.
+    // is passed, and the update goes on past it. While a position is laid
+    // out no five counts yet.
+    if (Opstellen) z.fiveAt = 3;
     while (z.fiveAt <= 2 && !(vindvijf<1, 0>(z, 0, z.fiveAt) || vindvijf<1, 1>(z, 1, z.fiveAt) ||
                               vindvijf<-1, 1>(z, 2, z.fiveAt) || vindvijf<0, 1>(z, 3, z.fiveAt)))
         ++z.fiveAt;
