@@ -189,7 +189,7 @@ void TForm1::plaatsvenster(const QRect& area, const QMargins& frame) {
     // is shown, so it is the one given here, and so is the width to which a
     // later size notification, seeing that frame, may widen the window: the
     // frame stays on the work area however wide the window becomes.
-    const QRect shown = frameGeometry().marginsRemoved(echterand(this)) + frame;
+    const QRect shown = geometry() + frame;
     const int outerWidth = qMax(shown.width(), minimumbreedte(shown.height()));
     move(area.x() + (area.width() - outerWidth) / 2,
          area.y() + (area.height() - shown.height()) / 2);

@@ -1,8 +1,8 @@
 #include "board.h"
-#include "reset.h"
 
 #include <cstring>
 
+#include "reset.h"
 #include "rules.h"
 #include "style.h"
 #include "update.h"

@@ -1,11 +1,11 @@
 #include "protocol.h"
-#include "reset.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "blokken.h"
 #include "record.h"
+#include "reset.h"
 #include "rules.h"
 #include "spel.h"
 #include "style.h"

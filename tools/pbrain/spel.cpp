@@ -46,11 +46,9 @@ namespace {
 // any more, so every free point is as good as another; the manager still
 // wants one until the board is full. False when no point is free.
 bool eerstevrij(int& c, int& r) {
-    bool vol[MaxBoardSize + 1][MaxBoardSize + 1] = {};
-    for (int32_t n = 1; n <= MoveCount; ++n) vol[MoveList[n].column][MoveList[n].row] = true;
     for (c = 1; c <= Bordgrootte; ++c)
         for (r = 1; r <= Bordgrootte; ++r)
-            if (!vol[c][r]) return true;
+            if (!bezet(c, r)) return true;
     return false;
 }
 
