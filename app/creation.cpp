@@ -21,12 +21,15 @@
 
 namespace {
 
-// Tooltips appear at once; the parts of radio buttons, check boxes and
-// buttons that the style sizes itself (the round and square indicators, the
-// space before a caption, a button's margin) follow the window's scale, as
-// the captions do.
+// Qt's Fusion style, the same on Linux and on Windows (it is part of Qt
+// Widgets, so both builds have it), with its own palette rather than the
+// desktop's, so that the window looks alike everywhere. Tooltips appear at
+// once; the parts of radio buttons, check boxes and buttons that the style
+// sizes itself (the round and square indicators, the space before a
+// caption, a button's margin) follow the window's scale, as the captions do.
 class Stijl : public QProxyStyle {
   public:
+    Stijl() : QProxyStyle(QStringLiteral("Fusion")) {}
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* data) const override {
         if (hint == SH_ToolTip_WakeUpDelay) return 0;
@@ -133,7 +136,10 @@ void kleurvenster(TForm1* f) {
 
 // Tooltips without delay, kept up 5000 ms.
 void zettooltips(TForm1* f) {
-    if (!dynamic_cast<Stijl*>(QApplication::style())) QApplication::setStyle(new Stijl);
+    if (!dynamic_cast<Stijl*>(QApplication::style())) {
+        QApplication::setStyle(new Stijl);
+        QApplication::setPalette(QApplication::style()->standardPalette());
+    }
     for (QWidget* w : f->findChildren<QWidget*>())
         if (!w->toolTip().isEmpty()) w->setToolTipDuration(5000);
 }

@@ -31,6 +31,11 @@ foreach(target kalvor pbrain-kalvor kalvor-selfplay)
 endforeach()
 if(WIN32)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
+  # The game carries Liberation Sans; its licence goes with it.
+  if(TARGET kalvor)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/fonts/OFL.txt DESTINATION .
+            RENAME LiberationSans-OFL.txt)
+  endif()
   # The 64-bit build names its adapter pbrain-kalvor64.exe; the 32-bit
   # pbrain-kalvor.exe, made by a build of its own, joins it in the zip.
   set(KALVOR_WIN32_PBRAIN "" CACHE FILEPATH "pbrain-kalvor.exe of a 32-bit build, for the zip")
@@ -129,6 +134,17 @@ if(UNIX AND NOT APPLE)
   set(KALVOR_COPYRIGHT "${CMAKE_MATCH_1}")
   string(REPLACE "\n" "\n " kalvor_terms " ${CMAKE_MATCH_2}")
   string(REPLACE "\n \n" "\n .\n" KALVOR_LICENCE_TERMS "${kalvor_terms}")
+  # The face carried inside the game, with its own licence, in the same
+  # form: the copyright lines, then the terms.
+  file(READ ${PROJECT_SOURCE_DIR}/resources/fonts/OFL.txt kalvor_ofl)
+  set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+               ${PROJECT_SOURCE_DIR}/resources/fonts/OFL.txt)
+  if(NOT kalvor_ofl MATCHES "\n\n(Digitized[^\n]+\nCopyright[^\n]+)\n\n(.*[^\n])\n*$")
+    message(FATAL_ERROR "resources/fonts/OFL.txt has no copyright lines followed by the terms")
+  endif()
+  string(REPLACE "\n" "\n " KALVOR_FONT_COPYRIGHT "${CMAKE_MATCH_1}")
+  string(REPLACE "\n" "\n " kalvor_terms " ${CMAKE_MATCH_2}")
+  string(REPLACE "\n \n" "\n .\n" KALVOR_FONT_TERMS "${kalvor_terms}")
   configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/copyright.in
                  ${PROJECT_BINARY_DIR}/doc/copyright @ONLY)
 
@@ -176,10 +192,6 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
   # dpkg-shlibdeps (package dpkg-dev) reads the libraries the binaries need
   # and writes the Depends line with the versions they were built against.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  # What the binaries do not name: Liberation Sans, the face the window's
-  # captions are drawn in (without it they fall back to a wider face that
-  # does not fit the controls).
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 else()
   # Elsewhere a zip of the install tree, the least that works everywhere. On
   # Windows it is the tools' zip (scripts/windows-tools), with the programs

@@ -5,9 +5,9 @@
 #
 # What each group is for:
 # - the build: compiler, CMake, Qt, GoogleTest, Google Benchmark;
-# - the game at run time: Liberation Sans, the face the window's captions
-#   are drawn in where "MS Sans Serif" is missing (fonts-liberation2; the
-#   Debian package depends on it too, in cmake/Install.cmake);
+# - the game's face: Liberation Sans (fonts-liberation2), which the build
+#   carries inside the program, so that the window's captions look alike
+#   on every platform;
 # - the window tests under a real X server and the pictures: Xvfb, xauth,
 #   imagemagick, xdotool to find and drive the window, sox for the sounds;
 # - the installed files and the package: the two validators, groff for the

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QResizeEvent>
 
 #include "geometry.h"
@@ -9,14 +10,22 @@
 
 TForm1* Form1;
 
-// The window's face at a size in design pixels. "MS Sans Serif", which the
-// window was drawn for, exists on Windows only; elsewhere Liberation Sans
-// (package fonts-liberation2, a dependency) takes its place: of the faces
-// Debian carries, its widths come closest to the design's, so every caption
-// fits its control at the size it was drawn for.
+// The window's face at a size in design pixels: Liberation Sans, carried
+// inside the program (SIL Open Font License), so that every caption is
+// drawn alike on Linux and on Windows, with or without the face installed.
+// The window was drawn for "MS Sans Serif", a face of Windows alone; of the
+// faces that may be carried, Liberation Sans comes closest to its widths,
+// so every caption fits its control at the size it was drawn for.
 QFont vensterletter(int pixels) {
+    static const bool geladen = [] {
+        for (const char* file :
+             {":/letters/LiberationSans-Regular.ttf", ":/letters/LiberationSans-Bold.ttf"})
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        return true;
+    }();
+    Q_UNUSED(geladen);
     QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    f.setFamilies({QStringLiteral("Liberation Sans")});
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixels);
     return f;

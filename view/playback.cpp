@@ -1,10 +1,6 @@
 #include "playback.h"
 
-#include <QAudioSink>
-#include <QBuffer>
 #include <QFile>
-#include <QMediaDevices>
-#include <memory>
 
 Geluiduitvoer* Uitvoer;
 
@@ -15,7 +11,7 @@ namespace {
 struct Klank {
     const char* name;
     QByteArray wav; // the whole file, where the resources keep it
-    QAudioFormat format;
+    Golfformaat format;
     QByteArray samples; // the data chunk within wav; empty: not available
 };
 Klank Klanken[] = {
@@ -52,7 +48,7 @@ void speelklank(const char* name) {
     for (const Klank& k : Klanken)
         if (qstricmp(k.name, name) == 0) {
             if (!k.samples.isEmpty())
-                Uitvoer->speel(QString::fromLatin1(k.name), k.samples, k.format);
+                Uitvoer->speel(QString::fromLatin1(k.name), k.wav, k.samples, k.format);
             return;
         }
 }
@@ -70,7 +66,7 @@ uint16_t le16(const char* p) {
 
 } // namespace
 
-bool leesgolf(const QByteArray& wav, QAudioFormat& format, QByteArray& samples) {
+bool leesgolf(const QByteArray& wav, Golfformaat& format, QByteArray& samples) {
     if (wav.size() < 12 || !wav.startsWith("RIFF") || wav.mid(8, 4) != "WAVE") return false;
     bool haveFormat = false;
     qsizetype pos = 12;
@@ -90,18 +86,18 @@ bool leesgolf(const QByteArray& wav, QAudioFormat& format, QByteArray& samples) 
             const bool isInt = tag == 1 || (tag == 0xFFFE && len >= 40 && le16(chunk + 32) == 1);
             if (channels < 1 || channels > 8 || rate < 1000 || rate > 384000) return false;
             if (isFloat && bits == 32)
-                format.setSampleFormat(QAudioFormat::Float);
+                format.soort = Golfformaat::Drijvend32;
             else if (isInt && bits == 16)
-                format.setSampleFormat(QAudioFormat::Int16);
+                format.soort = Golfformaat::Geheel16;
             else
                 return false;
-            format.setChannelCount(channels);
-            format.setSampleRate(int(rate));
+            format.kanalen = channels;
+            format.frequentie = int(rate);
             haveFormat = true;
         } else if (isData) {
             if (!haveFormat) return false;
             qsizetype size = qMin(len, wav.size() - body);
-            size -= size % format.bytesPerFrame(); // whole frames only
+            size -= size % format.framegrootte(); // whole frames only
             samples = QByteArray::fromRawData(wav.constData() + body, size);
             return size > 0;
         }
@@ -110,58 +106,13 @@ bool leesgolf(const QByteArray& wav, QAudioFormat& format, QByteArray& samples) 
     return false;
 }
 
-namespace {
-
-class Apparaatuitvoer : public Geluiduitvoer {
-  public:
-    explicit Apparaatuitvoer(const QAudioDevice& device) : apparaat(device) {}
-
-    void speel(const QString&, const QByteArray& data, const QAudioFormat& format) override {
-        // Without an output device every start would print a warning.
-        if (apparaat.isNull()) return;
-        // The new sound cuts off the old one: its sink is stopped and
-        // deleted before the next starts.
-        if (sink) sink->stop();
-        sink.reset();
-        buffer.reset();
-        samples = data;
-        buffer = std::make_unique<QBuffer>(&samples);
-        buffer->open(QIODevice::ReadOnly);
-        sink = std::make_unique<QAudioSink>(apparaat, format);
-        sink->start(buffer.get()); // pull mode: returns at once, Qt reads as it plays
+bool golfheel(const QByteArray& wav) {
+    if (wav.size() < 12 || le32(wav.constData() + 4) > uint32_t(wav.size() - 8)) return false;
+    qsizetype pos = 12;
+    while (pos + 8 <= wav.size()) {
+        const qsizetype len = le32(wav.constData() + pos + 4);
+        if (len > wav.size() - pos - 8) return false;
+        pos += 8 + len + (len & 1);
     }
-
-  private:
-    QAudioDevice apparaat; // null when the machine had no output at start-up
-    QByteArray samples;
-    std::unique_ptr<QBuffer> buffer;
-    std::unique_ptr<QAudioSink> sink;
-};
-
-// Qt's audio layer reports on the console what the player has no use for:
-// the failed connection to a sound server on a machine without one, and the
-// lost stream when the server goes away during a game (the game goes on,
-// silent). The filter stays in place for the whole run, since either can
-// happen at any time.
-QtMessageHandler VorigeMelder;
-void stillemelder(QtMsgType type, const QMessageLogContext& context, const QString& msg) {
-    // Some of them arrive quoted, as Qt's debug stream writes a string.
-    QStringView text(msg);
-    if (text.startsWith(u'"')) text = text.mid(1);
-    if (text.startsWith(u"PulseAudioService:") || text.startsWith(u"Stream error:")) return;
-    if (VorigeMelder) VorigeMelder(type, context, msg);
-}
-
-} // namespace
-
-Geluiduitvoer* maakapparaatuitvoer() {
-    static bool filter = false;
-    if (!filter) {
-        VorigeMelder = qInstallMessageHandler(stillemelder);
-        filter = true;
-    }
-    const QAudioDevice device = QMediaDevices::audioOutputs().isEmpty()
-                                    ? QAudioDevice()
-                                    : QMediaDevices::defaultAudioOutput();
-    return new Apparaatuitvoer(device);
+    return true;
 }

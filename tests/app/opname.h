@@ -19,10 +19,10 @@ class Opname : public Geluiduitvoer {
   public:
     std::vector<Klank> klanken;
     QStringList names;
-    QList<QAudioFormat> formats;
+    QList<Golfformaat> formats;
     QList<qsizetype> sizes;
-    void speel(const QString& name, const QByteArray& samples,
-               const QAudioFormat& format) override {
+    void speel(const QString& name, const QByteArray&, const QByteArray& samples,
+               const Golfformaat& format) override {
         klanken.push_back({name, Tikbron()});
         names << name;
         formats << format;

@@ -309,11 +309,11 @@ class WindowTest : public QObject {
             speelgeluid(n);
         QCOMPARE(opname.names, QStringList({"KLOKTIK", "TIK", "TAK", "GONG", "GONG"}));
         // The formats come from the files' own headers.
-        QCOMPARE(opname.formats[0].sampleRate(), 48000);
-        QCOMPARE(opname.formats[3].sampleRate(), 44100);
-        for (const QAudioFormat& f : opname.formats) {
-            QCOMPARE(f.sampleFormat(), QAudioFormat::Float);
-            QCOMPARE(f.channelCount(), 2);
+        QCOMPARE(opname.formats[0].frequentie, 48000);
+        QCOMPARE(opname.formats[3].frequentie, 44100);
+        for (const Golfformaat& f : opname.formats) {
+            QCOMPARE(f.soort, Golfformaat::Drijvend32);
+            QCOMPARE(f.kanalen, 2);
         }
         // GONG lasts about 1.32 s: 8 bytes a frame.
         QVERIFY(qAbs(opname.sizes[3] / 8.0 / 44100 - 1.32) < 0.02);
@@ -325,6 +325,9 @@ class WindowTest : public QObject {
     // game) never reach the console, also long after the output was made;
     // every other message still does.
     void audioMessagesStayOffTheConsole() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows plays with winmm, which prints nothing");
+#endif
         static QStringList seen;
         seen.clear();
         const QtMessageHandler before = qInstallMessageHandler(
@@ -357,18 +360,21 @@ class WindowTest : public QObject {
             w += QByteArray(dataBytes, '\0');
             return w;
         };
-        QAudioFormat f;
+        Golfformaat f;
         QByteArray s;
         const QByteArray ok = wave(3, 32, 80, 80);
         QVERIFY(leesgolf(ok, f, s));
-        QCOMPARE(f.sampleRate(), 22050);
+        QCOMPARE(f.frequentie, 22050);
         QCOMPARE(s.size(), 80);
         QCOMPARE(s.constData(), ok.constData() + 44); // in place, not copied
         QVERIFY(leesgolf(wave(1, 16, 40, 40), f, s));
-        QCOMPARE(f.sampleFormat(), QAudioFormat::Int16);
-        // A data chunk cut short plays its whole frames.
+        QCOMPARE(f.soort, Golfformaat::Geheel16);
+        // A data chunk cut short plays its whole frames, but not where the
+        // player reads the file's own sizes.
         QVERIFY(leesgolf(wave(3, 32, 81, 800), f, s));
         QCOMPARE(s.size(), 80);
+        QVERIFY(golfheel(ok));
+        QVERIFY(!golfheel(wave(3, 32, 81, 800)));
         QVERIFY(!leesgolf(wave(3, 24, 80, 80), f, s)); // 24-bit float does not exist
         QVERIFY(!leesgolf(wave(2, 16, 80, 80), f, s)); // ADPCM
         QVERIFY(!leesgolf(ok.left(30), f, s));         // the header cut off
