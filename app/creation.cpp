@@ -3,12 +3,10 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QKeyEvent>
-#include <QProxyStyle>
 #include <QScreen>
 #include <QTimer>
 
 #include "board.h"
-#include "clocks.h"
 #include "cycle.h"
 #include "drawing.h"
 #include "events.h"
@@ -20,38 +18,6 @@
 #include "soundrules.h"
 
 namespace {
-
-// Qt's Fusion style, the same on Linux and on Windows (it is part of Qt
-// Widgets, so both builds have it), with its own palette rather than the
-// desktop's, so that the window looks alike everywhere. Tooltips appear at
-// once; the parts of radio buttons, check boxes and buttons that the style
-// sizes itself (the round and square indicators, the space before a
-// caption, a button's margin) follow the window's scale, as the captions do.
-class Stijl : public QProxyStyle {
-  public:
-    Stijl() : QProxyStyle(QStringLiteral("Fusion")) {}
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* data) const override {
-        if (hint == SH_ToolTip_WakeUpDelay) return 0;
-        return QProxyStyle::styleHint(hint, option, widget, data);
-    }
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
-        const int value = QProxyStyle::pixelMetric(metric, option, widget);
-        switch (metric) {
-        case PM_IndicatorWidth:
-        case PM_IndicatorHeight:
-        case PM_ExclusiveIndicatorWidth:
-        case PM_ExclusiveIndicatorHeight:
-        case PM_CheckBoxLabelSpacing:
-        case PM_RadioButtonLabelSpacing:
-        case PM_ButtonMargin:
-            return qMax(1, schaal(value));
-        default:
-            return value;
-        }
-    }
-};
 
 void verwerkberichten() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -134,12 +100,8 @@ void kleurvenster(TForm1* f) {
     }
 }
 
-// Tooltips without delay, kept up 5000 ms.
+// Tooltips kept up 5000 ms (the window's style shows them without delay).
 void zettooltips(TForm1* f) {
-    if (!dynamic_cast<Stijl*>(QApplication::style())) {
-        QApplication::setStyle(new Stijl);
-        QApplication::setPalette(QApplication::style()->standardPalette());
-    }
     for (QWidget* w : f->findChildren<QWidget*>())
         if (!w->toolTip().isEmpty()) w->setToolTipDuration(5000);
 }
@@ -185,8 +147,8 @@ void verbind(TForm1* f) {
 
 void TForm1::plaatsvenster(const QRect& area, const QMargins& frame) {
     const int frameWidth = frame.left() + frame.right(), frameHeight = frame.top() + frame.bottom();
-    const double f = kiesschaal(area.width(), area.height(), frameWidth, frameHeight);
-    if (f != Vensterschaal) schaalvenster(f);
+    const double f = kiesfactor(area.width(), area.height(), frameWidth, frameHeight);
+    if (f != factor()) schaalvenster(f);
     // Widened now rather than by the first size notification, which comes
     // only once the window is shown and would then place it anew. Where
     // the frame is not known yet, the rule sees the client alone.
@@ -196,7 +158,7 @@ void TForm1::plaatsvenster(const QRect& area, const QMargins& frame) {
     // later size notification, seeing that frame, may widen the window: the
     // frame stays on the work area however wide the window becomes.
     const QRect shown = geometry() + frame;
-    const int outerWidth = qMax(shown.width(), minimumbreedte(shown.height()));
+    const int outerWidth = qMax(shown.width(), minimumbreedte(shown.height(), factor()));
     move(area.x() + (area.width() - outerWidth) / 2,
          area.y() + (area.height() - shown.height()) / 2);
 }

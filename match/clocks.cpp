@@ -3,13 +3,9 @@
 #include <QCoreApplication>
 
 #include "board.h"
-#include "cycle.h"
 #include "datetime.h"
-#include "form.h"
-#include "holdback.h"
-#include "replay.h"
-#include "soundrules.h"
-#include "statusline.h"
+#include "mode.h"
+#include "window.h"
 
 double BlackTime, WhiteTime;
 double TurnStart;
@@ -28,23 +24,8 @@ void wachtopbericht() {
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
-void toon(QLabel* label, double value) {
-    label->setText(QString::fromStdString(kloktekst(value)));
-}
-
-// One second more on the displayed clock of the side to move. The limit is
-// tested only outside a commit: a commit settles that side's time itself,
-// and a game that ended inside the update would have its win counted by the
-// commit a second time. A side over the limit loses at the next tick.
-void tik(double& clock, QLabel* label, int32_t loss, int32_t& winnerWins) {
-    clock += OneSecond;
-    if (SoundOn) speelgeluid("Kloktik");
-    toon(label, clock);
-    if (overdetijd(clock) && !bezig()) {
-        GameState = loss;
-        ++winnerWins;
-        toonstatus();
-    }
+void toon(bool black, double value) {
+    if (Form1) Form1->toonklok(black, QString::fromStdString(kloktekst(value)));
 }
 
 } // namespace
@@ -61,19 +42,41 @@ void herstartklok() {
     Form1->Klok->start();
 }
 
+void nieuweklokken() {
+    BlackTime = WhiteTime = BlackClock = WhiteClock = 0;
+    TurnStart = nu();
+    toon(true, BlackTime);
+    toon(false, WhiteTime);
+}
+
+void beginbeurt() {
+    TurnStart = nu();
+}
+
 void verreken(bool black) {
     double& time = black ? BlackTime : WhiteTime;
     time = verrekentijd(time, nu(), TurnStart);
     (black ? BlackClock : WhiteClock) = time;
-    if (Form1) toon(black ? Form1->Tijd1 : Form1->Tijd2, time);
+    toon(black, time);
 }
 
-void TForm1::KlokTimer() {
-    if (Paused || Replaying) return;
-    if (GameState == BlackToMove)
-        tik(BlackClock, Tijd1, WhiteWon, WhiteWins);
-    else if (GameState == WhiteToMove)
-        tik(WhiteClock, Tijd2, BlackWon, BlackWins);
+double tikop(bool black) {
+    double& clock = black ? BlackClock : WhiteClock;
+    clock += OneSecond;
+    return clock;
+}
+
+void toonklokstand(bool black) {
+    toon(black, black ? BlackClock : WhiteClock);
+}
+
+Bedenktijden bewaartijden() {
+    return {BlackTime, WhiteTime};
+}
+
+void hersteltijden(const Bedenktijden& tijden) {
+    BlackTime = tijden.zwart;
+    WhiteTime = tijden.wit;
 }
 
 // The Pause key: the displayed clocks stand and nothing sounds until
@@ -82,7 +85,7 @@ void TForm1::KlokTimer() {
 void pauzeer() {
     if (!gamerunning() && !Replaying) return;
     Paused = true;
-    if (Form1) Form1->Krant->setText("Pauze, druk op Return");
+    if (Form1) Form1->toonkrant("Pauze, druk op Return");
     SavedBlackTime = BlackTime;
     SavedWhiteTime = WhiteTime;
     while (Paused) Berichtwacht();
@@ -92,5 +95,16 @@ void hervat() {
     if (!Paused) return;
     BlackTime = SavedBlackTime;
     WhiteTime = SavedWhiteTime;
+    Paused = false;
+}
+
+void eindpauze() {
+    Paused = false;
+}
+
+void beginklokken() {
+    BlackTime = WhiteTime = BlackClock = WhiteClock = TurnStart = 0;
+    SavedBlackTime = SavedWhiteTime = 0;
+    TimeLimit = 0.375; // nine hours
     Paused = false;
 }

@@ -1,50 +1,27 @@
 #include "controls.h"
 
-#include <QMessageBox>
-
 #include "board.h"
 #include "clocks.h"
 #include "cycle.h"
 #include "events.h"
-#include "form.h"
 #include "holdback.h"
 #include "humanmove.h"
+#include "mode.h"
 #include "replay.h"
-#include "soundrules.h"
 #include "statusline.h"
 #include "style.h"
-#include "version.h"
+#include "takeback.h"
 
-namespace {
-
-// A player label takes the width of its text and is centred in its clock
-// panel.
-void noem(QLabel* label, const char* text) {
-    label->setText(QString::fromUtf8(text));
-    label->adjustSize();
-    label->move((label->parentWidget()->width() - label->width()) / 2, label->y());
+void kiesmensmens() {
+    if (houdtegen(kiesmensmens)) return;
+    if (Form1) Form1->toonspelers("Mens", "Mens");
+    wisscores();
+    onthoudmodus(Modus::MensMens);
 }
 
-void zetmodus(bool mm, bool cm, bool cc) {
-    ModeHumanHuman = mm;
-    ModeComputerHuman = cm;
-    ModeComputerComputer = cc;
-}
-
-} // namespace
-
-void TForm1::MMClick() {
-    if (houdtegen(Actie::MM)) return;
-    noem(Speler1, "Mens");
-    noem(Speler2, "Mens");
-    Scoresnaar0Click();
-    zetmodus(true, false, false);
-}
-
-void TForm1::CMClick() {
-    if (houdtegen(Actie::CM)) return;
-    noem(Speler1, "Computer 1");
-    noem(Speler2, "Mens");
+void kiescomputermens() {
+    if (houdtegen(kiescomputermens)) return;
+    if (Form1) Form1->toonspelers("Computer 1", "Mens");
     if (ModeHumanHuman && GameState == BlackToMove) {
         // The computer takes over black's turn.
         computerzet();
@@ -55,159 +32,39 @@ void TForm1::CMClick() {
         // person goes on as white.
         computerzet();
         wacht(800);
-        HumanMayMove = true;
+        laatmenszetten(true);
     }
-    zetmodus(false, true, false);
+    onthoudmodus(Modus::ComputerMens);
 }
 
-void TForm1::CCClick() {
-    if (houdtegen(Actie::CC)) return;
-    noem(Speler1, "Computer 1");
-    noem(Speler2, "Computer 2");
+void kiescomputercomputer() {
+    if (houdtegen(kiescomputercomputer)) return;
+    if (Form1) Form1->toonspelers("Computer 1", "Computer 2");
     // Both colours now belong to the computers.
-    HumanMayMove = false;
+    laatmenszetten(false);
     if (gamerunning()) computerzet();
-    zetmodus(false, false, true);
+    onthoudmodus(Modus::ComputerComputer);
 }
 
-void TForm1::GeluidcheckClick() {
-    SoundOn = Geluidcheck->isChecked();
-}
-
-void TForm1::NummersClick() {
-    tekenbord();
-}
-
-void TForm1::Scoresnaar0Click() {
-    BlackWins = 0;
-    WhiteWins = 0;
-    toonstatus();
-}
-
-namespace {
-
-// What each style does, from its pair of factors: the weight of the
-// computer's own stones against the opponent's.
-const char* const Stijlwerking[6] = {
-    "",
-    "bouwt aan de eigen rijen en blokkeert zelden",
-    "valt aan en blokkeert pas als het moet",
-    "iets meer aanval dan verdediging",
-    "blokkeert eerst en bouwt daarna",
-    "blokkeert bijna altijd",
-};
-
-// A style's pair for one computer, its own factor first: computer 1 plays
-// black from set 1, computer 2 white from set 2.
-QString paar(int set, int style) {
-    const StyleCodes& c = StyleTable[set][style];
-    return set == 1 ? QStringLiteral("%1 : %2").arg(c.black).arg(c.white)
-                    : QStringLiteral("%1 : %2").arg(c.white).arg(c.black);
-}
-
-// The About text: all the program otherwise never says, and the credit.
-QString overtekst() {
-    QString stijlen;
-    for (int style = Roekeloos; style <= Angstig; ++style) {
-        QString naam = QString::fromLatin1(stijlnaam(style));
-        naam[0] = naam[0].toUpper();
-        stijlen +=
-            QStringLiteral("%1 (%2 / %3): %4.\n")
-                .arg(naam, paar(1, style), paar(2, style), QLatin1String(Stijlwerking[style]));
-    }
-    return QString::fromUtf8(
-               "Kalvor " KALVOR_VERSION " \xe2\x80\x93 5 op een rijtje\n\n"
-               "Druk eerst op \xe2\x80\x98Start partij\xe2\x80\x99. Klik dan op een vrij "
-               "kruispunt om een steen te zetten; de hand laat zien waar dat kan. Wie als "
-               "eerste vijf stenen van de eigen kleur op een ononderbroken rij heeft, "
-               "horizontaal, verticaal of diagonaal, wint; een blauwe ring wijst die vijf "
-               "aan. Zwart en wit openen de partijen om beurten. Elke speler heeft een klok; "
-               "wie meer dan 9 uur bedenktijd gebruikt, verliest op de klok.\n\n"
-               "Mens tegen Mens: twee spelers aan \xc3\xa9\xc3\xa9n bord.\n"
-               "Computer 1 tegen Mens: computer 1 speelt zwart, u speelt wit.\n"
-               "Computer 1 tegen Computer 2: de computers spelen tegen elkaar; vijf seconden "
-               "na het einde van een partij begint de volgende.\n\n"
-               "De computer rekent niet vooruit: hij speelt het lege punt waar de rijen van "
-               "vijf punten samen het meest waard zijn. Een stijl weegt de eigen stenen "
-               "tegen die van de tegenstander (computer 1 / computer 2):\n") +
-           stijlen +
-           QString::fromUtf8(
-               "\nToon zetnummers zet op elke steen het nummer van zijn zet; anders draagt "
-               "alleen de laatste zet een rood vierkantje. Snelle computer laat de computer "
-               "50 ms in plaats van 800 ms nadenken; zonder Stap voor Stap spelen de "
-               "computers dan stil tegen elkaar, en zo gaat ook het naspelen van een lopende "
-               "partij.\n\n"
-               "Toetsen: Backspace neemt een zet terug; tegen de computer uw zet en zijn "
-               "antwoord, zodat u weer aan zet bent. Pause pauzeert, Return gaat verder. "
-               "Esc breekt het naspelen af. Spatie speelt bij Stap voor Stap de volgende zet. "
-               "Delete zet de scores op 0 - 0. F1 toont dit venster.\n\n"
-               "Kalvor " KALVOR_VERSION ", \xc2\xa9 de Kalvor-ontwikkelaars.\n"
-               "Vrije software onder de MIT-licentie.\n"
-               "Gebouwd met Qt " QT_VERSION_STR ".");
-}
-
-} // namespace
-
-void TForm1::InfoClick() {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Over Kalvor"), overtekst(),
-                    QMessageBox::Ok, this);
-    box.exec();
-}
-
-void kiesstijl(int set, int style) {
-    if (houdtegen(Actie::Stijl, set, style)) return;
+void kiesstijl(int32_t set, int32_t style) {
+    if (houdtegen(kiesstijl, set, style)) return;
     Vastlegging v;
     zetstijl(set, style);
 }
 
-void TForm1::Roekeloos1Click() {
-    kiesstijl(1, Roekeloos);
-}
-void TForm1::Aanvallend1Click() {
-    kiesstijl(1, Aanvallend);
-}
-void TForm1::Normaal1Click() {
-    kiesstijl(1, Normaal);
-}
-void TForm1::Behoedzaam1Click() {
-    kiesstijl(1, Behoedzaam);
-}
-void TForm1::Angstig1Click() {
-    kiesstijl(1, Angstig);
-}
-void TForm1::Roekeloos2Click() {
-    kiesstijl(2, Roekeloos);
-}
-void TForm1::Aanvallend2Click() {
-    kiesstijl(2, Aanvallend);
-}
-void TForm1::Normaal2Click() {
-    kiesstijl(2, Normaal);
-}
-void TForm1::Behoedzaam2Click() {
-    kiesstijl(2, Behoedzaam);
-}
-void TForm1::Angstig2Click() {
-    kiesstijl(2, Angstig);
-}
-
-void TForm1::FormClose() {
-    // The pause loop ends, a replay draws its remaining stones at once, a
-    // running chain plays no move after the one in progress, and nothing
-    // waiting or timed starts another game.
-    Paused = false;
-    Replaying = false;
+void sluitaf() {
+    eindpauze();
+    zetnaspelen(false);
     wisuitgesteld();
-    Herstartklok->stop();
-    StapVoorStap->setChecked(true);
+    if (!Form1) return;
+    Form1->Herstartklok->stop();
+    Form1->vinkstapvoorstap();
 }
 
-// The key table, on the key codes the key preview hands over; the
-// keypad's Enter is Return too.
-void TForm1::FormKeyDown(int key) {
+void verwerktoets(int key) {
     switch (key) {
     case Qt::Key_Backspace:
-        ZetterugClick();
+        neemzetterug();
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -217,16 +74,16 @@ void TForm1::FormKeyDown(int key) {
         pauzeer();
         break;
     case Qt::Key_Escape:
-        Replaying = false;
+        zetnaspelen(false);
         break;
     case Qt::Key_Space:
         staptoets();
         break;
     case Qt::Key_Delete:
-        Scoresnaar0Click();
+        wisscores();
         break;
     case Qt::Key_F1:
-        InfoClick();
+        if (Form1) Form1->toonover();
         break;
     default:
         break;

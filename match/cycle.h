@@ -1,7 +1,7 @@
 // The game cycle: starting a game, the person's move, the computer's move
 // with its hand-over and the chain of computer-against-computer play, step
-// mode and the automatic restart; and the counts they share with the other
-// handlers of the window.
+// mode and the automatic restart; the full redraw; and the first values of
+// all of match control.
 #pragma once
 
 #include <cstdint>
@@ -11,27 +11,17 @@
 // changed after its think delay knows that its game was replaced.
 extern int32_t GamesStarted;
 
-// Games won by black and by white in this run.
-extern int32_t BlackWins, WhiteWins;
-
-// The player mode, as the radio buttons of the panel "Spelers" show it.
-enum class Modus { MensMens, ComputerMens, ComputerComputer };
-
-// The player mode as the radio buttons show it now: every decision reads
-// the mode at the moment it is taken, through this.
-Modus modusnu();
-
-// The mode selected by the last completed mode handler. Only the switch to
-// "Computer 1 tegen Mens" reads them, to know which mode it comes from.
-extern bool ModeHumanHuman, ModeComputerHuman, ModeComputerComputer;
-
-// Computers playing fast and silent: computer against computer, or a
-// replay, with "Snelle computer" ticked and "Stap voor Stap" not.
-bool snelspel();
-
 // Draws the stone of move n with its sound, as a commit and a replay place
 // a stone.
 void legsteen(int32_t n);
+
+// The full redraw: the view draws without a sound, and the sounds wanted
+// follow "Geluid" again afterwards.
+void tekenbord();
+
+// "Start partij" (also the automatic restart): a new game, opened by black
+// and white in turn; the computer opens where it plays the opening colour.
+void startpartij();
 
 // A computer move for the side to move: think delay, choice, commit,
 // hand-over; in "Computer 1 tegen Computer 2" it goes on with the next move
@@ -40,8 +30,23 @@ void legsteen(int32_t n);
 // only the turn changed, it plays for the side then to move.
 void computerzet();
 
+// A press on the board: accepted by the hover test's verdict, it commits
+// the person's move at TargetCol, TargetRow (zetmens). A press held back by
+// an update comes again as legklik, with its point; whether the point may
+// be played is decided then.
+void drukbord();
+void legklik(int32_t c, int32_t r);
+void zetmens();
+
 // The step key (space bar): in step mode, releases the next computer move.
 void staptoets();
+
+// "Stap voor Stap" changed: unticked in a running game between the
+// computers, the chain goes on at once.
+void volgstapvoorstap();
+
+// The automatic restart, five seconds after a game between the computers.
+void herstartpartij();
 
 // First values of match control's data, as at program start: no game
 // started, no wins, the mode "Computer 1 tegen Mens", nine hours on each

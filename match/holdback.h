@@ -2,43 +2,31 @@
 // through, the evaluation sets are half updated and the record may be one
 // move ahead of them; the event dispatching inside the update still lets
 // every handler run. A handler that would reset the sets, change the record
-// or the codes, or start a move therefore records itself here and returns;
-// the action is carried out at the next dispatch of events outside an
-// update, in the order the actions arrived. Nothing is dropped.
+// or the codes, or start a move therefore holds itself back here and
+// returns; the call is made at the next dispatch of events outside an
+// update, in the order the calls arrived. Nothing is dropped. The queue
+// holds routines and their arguments and knows nothing of what they do.
 #pragma once
 
 #include <cstdint>
 
-enum class Actie : int32_t {
-    Start,        // StartknopClick (also the automatic restart)
-    Zetterug,     // ZetterugClick
-    Klik,         // a press on the board at point (a, b)
-    MM,           // MMClick
-    CM,           // CMClick
-    CC,           // CCClick
-    Stap,         // the step key
-    StapVoorStap, // StapVoorStapClick
-    Stijl,        // a style button: set a, style b
-};
-
 // True while an update or a commit is under way.
 bool bezig();
 
-// Records an action for later.
-void uitstellen(Actie actie, int32_t a = 0, int32_t b = 0);
-
 // The opening test of every such handler: while an update is under way the
-// action is recorded and true returned, and the handler returns at once.
-bool houdtegen(Actie actie, int32_t a = 0, int32_t b = 0);
+// call (the routine itself, with its arguments where it takes two) is held
+// back and true returned, and the handler returns at once.
+bool houdtegen(void (*routine)());
+bool houdtegen(void (*routine)(int32_t, int32_t), int32_t a, int32_t b);
 
-// Actions waiting (all of them, or those of one kind); cleared when the
+// Calls held back (all of them, or those of one routine); cleared when the
 // window closes.
 int32_t uitgesteldaantal();
-int32_t uitgesteldaantal(Actie actie);
+int32_t uitgesteldaantal(void (*routine)());
 void wisuitgesteld();
 
 // Marks a commit, a take-back or a style change: while one lives, bezig()
-// holds, and when the last one ends the waiting actions are sent on their
+// holds, and when the last one ends the calls held back are sent on their
 // way.
 class Vastlegging {
   public:
@@ -48,5 +36,5 @@ class Vastlegging {
     Vastlegging& operator=(const Vastlegging&) = delete;
 };
 
-// Carries out the waiting actions, unless an update is under way.
+// Makes the calls held back, unless an update is under way.
 void voeruitgesteld();

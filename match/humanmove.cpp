@@ -1,12 +1,24 @@
 #include "humanmove.h"
 
 #include "board.h"
-#include "form.h"
 #include "pointer.h"
+#include "window.h"
 
 bool HumanMayMove;
 int32_t ComputerWaiting;
 bool HandShown;
+
+void laatmenszetten(bool may) {
+    HumanMayMove = may;
+}
+
+void begincomputerwacht() {
+    ++ComputerWaiting;
+}
+
+void eindcomputerwacht() {
+    --ComputerWaiting;
+}
 
 void toonhand(bool hand) {
     HandShown = hand;
@@ -19,6 +31,10 @@ bool beoordeelpunt(int32_t x, int32_t y) {
            HumanMayMove && ComputerWaiting == 0;
 }
 
+void volgmuis(int32_t x, int32_t y) {
+    toonhand(beoordeelpunt(x, y));
+}
+
 bool accepteerklik(bool handShown) {
     // The hand can outlast the game when it ends on time without a pointer
     // move, so the game must still be running.
@@ -26,16 +42,8 @@ bool accepteerklik(bool handShown) {
            onboard(TargetCol, TargetRow) && EvalSet[1].Occupancy[TargetCol][TargetRow] == 0;
 }
 
-void TForm1::BordMouseMove(int x, int y) {
-    toonhand(beoordeelpunt(x, y));
-}
-
-// A press on the board: accepted by the hover test's verdict, it commits
-// the person's move.
-void TForm1::BordMouseDown() {
-    if (accepteerklik(HandShown)) zetmens();
-}
-
-bool TForm1::handShown() const {
-    return HandShown;
+void beginmenszet() {
+    HumanMayMove = false;
+    ComputerWaiting = 0;
+    HandShown = false;
 }

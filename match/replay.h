@@ -1,6 +1,7 @@
 // The replay of a game, one stone a second.
 #pragma once
 
-// A replay is running and still paced; Esc or closing the window ends the
-// pacing and the rest of the game is drawn at once.
-extern bool Replaying;
+// "Speel partij na": the board drawn empty, then the game's stones one a
+// second (without pause once Esc has ended the pacing); the game, the
+// status line, the pointer, the turn and the times stay as they were.
+void speelpartijna();

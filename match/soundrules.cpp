@@ -2,12 +2,14 @@
 
 #include "board.h"
 #include "clocks.h"
-#include "cycle.h"
-#include "form.h"
+#include "mode.h"
 #include "playback.h"
-#include "replay.h"
 
 bool SoundOn;
+
+void volggeluid() {
+    if (Form1) SoundOn = Form1->geluid();
+}
 
 void speelgeluid(const char* name) {
     if (Paused) return;
@@ -16,8 +18,8 @@ void speelgeluid(const char* name) {
 }
 
 void startgong() {
-    const TForm1* f = Form1;
-    if (f && modusnu() == Modus::ComputerComputer && f->Snel->isChecked()) return;
+    const Hoofdvenster* f = Form1;
+    if (f && modusnu() == Modus::ComputerComputer && f->snel()) return;
     speelgeluid("Gong");
 }
 
@@ -27,4 +29,8 @@ void steengeluid(int32_t n) {
     if (code != s.WhiteCode && code != s.BlackCode) return;
     if (SoundOn && (GameState < BlackWon || Replaying))
         speelgeluid(code == s.WhiteCode ? "tik" : "tak");
+}
+
+void begingeluid() {
+    SoundOn = true;
 }

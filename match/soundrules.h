@@ -1,12 +1,15 @@
 // When a sound may be heard: the rules that mute the program's sounds, in
-// front of the view's playing of a recording.
+// front of the view's playing of a recording. Below everything of match
+// control but the mode and the clocks' pause, which it reads.
 #pragma once
 
 #include <cstdint>
 
-// Sounds wanted ("Geluid"): true at start; its check box sets it, and so
-// does every full redraw that match control asks for (TForm1::tekenbord).
+// Sounds wanted ("Geluid"): true at start; volggeluid sets it to the check
+// box's state, which its click and every full redraw that match control
+// asks for (tekenbord) do.
 extern bool SoundOn;
+void volggeluid();
 
 // Plays the named recording (any case) unless the rules mute it: nothing
 // sounds during a pause, and fast computer play (between the computers, or
@@ -23,3 +26,6 @@ void startgong();
 // runs, or during a replay, whatever the game state; the stone that ends a
 // game is placed silently.
 void steengeluid(int32_t n);
+
+// First values: sounds wanted.
+void begingeluid();

@@ -1,14 +1,12 @@
 #include "statusline.h"
 
-#include <QFontMetrics>
-
 #include "board.h"
 #include "clocks.h"
-#include "cycle.h"
-#include "datetime.h"
-#include "form.h"
 #include "humanmove.h"
 #include "soundrules.h"
+#include "window.h"
+
+int32_t BlackWins, WhiteWins;
 
 std::string statustekst(int32_t state, int32_t moveCount, double blackClock, double whiteClock,
                         double timeLimit) {
@@ -34,32 +32,38 @@ std::string statustekst(int32_t state, int32_t moveCount, double blackClock, dou
     }
 }
 
-namespace {
-
-// A score label sits with its middle at `quarters` quarters of the score
-// panel. Its width is measured with the stones layer's text font, which is
-// not the label's own, so the placement follows that font's digits.
-void plaatsscore(QLabel* label, int32_t wins, int quarters, const QFont& measure) {
-    const QString text = QString::number(wins);
-    label->setText(text);
-    label->adjustSize();
-    const int width = QFontMetrics(measure).horizontalAdvance(text);
-    label->move(quarters * label->parentWidget()->width() / 4 - width / 2, label->y());
+void telwinst(int32_t state) {
+    if (state == BlackWon)
+        ++BlackWins;
+    else if (state == WhiteWon)
+        ++WhiteWins;
 }
 
-} // namespace
+void trekwinstaf(int32_t state) {
+    if (state == BlackWon && BlackWins > 0) --BlackWins;
+    if (state == WhiteWon && WhiteWins > 0) --WhiteWins;
+}
+
+void wisscores() {
+    BlackWins = 0;
+    WhiteWins = 0;
+    toonstatus();
+}
 
 void toonstatus() {
-    TForm1* f = Form1;
+    Hoofdvenster* f = Form1;
     if (!f) return;
     const std::string text = statustekst(GameState, MoveCount, BlackClock, WhiteClock, TimeLimit);
-    if (!text.empty()) f->Krant->setText(QString::fromStdString(text));
-    f->Krant->repaint();
-    plaatsscore(f->Zwartscore, BlackWins, 1, f->BordFont);
-    plaatsscore(f->Witscore, WhiteWins, 3, f->BordFont);
+    if (!text.empty()) f->toonkrant(QString::fromStdString(text));
+    f->schilderkrant();
+    f->toonscore(BlackWins, WhiteWins);
     if (GameState >= BlackWon) {
         // However the game ended, no point can be played any more.
         toonhand(false);
         if (SoundOn) speelgeluid("gong");
     }
+}
+
+void beginscores() {
+    BlackWins = WhiteWins = 0;
 }

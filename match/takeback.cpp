@@ -2,9 +2,9 @@
 
 #include "board.h"
 #include "cycle.h"
-#include "form.h"
 #include "holdback.h"
 #include "humanmove.h"
+#include "mode.h"
 #include "record.h"
 #include "statusline.h"
 
@@ -25,10 +25,10 @@ int32_t terugneemaantal(Modus mode, int32_t moveCount, int32_t stateAtEntry, boo
     return 0;
 }
 
-void TForm1::ZetterugClick() {
-    if (houdtegen(Actie::Zetterug)) return;
+void neemzetterug() {
+    if (houdtegen(neemzetterug)) return;
     if (MoveCount <= 0) return;
-    HumanMayMove = false;
+    laatmenszetten(false);
     const int32_t entry = GameState;
     const Modus mode = modusnu();
     int32_t k =
@@ -43,11 +43,9 @@ void TForm1::ZetterugClick() {
         Vastlegging v;
         neemterug(k); // the remaining moves into freshly reset sets
         tekenbord();
-        // The win comes off the score, unless a score reset has already
-        // taken it: a count never goes below 0.
-        if (entry == BlackWon && BlackWins > 0) --BlackWins;
-        if (entry == WhiteWon && WhiteWins > 0) --WhiteWins;
+        // The win comes off the score.
+        trekwinstaf(entry);
         toonstatus();
     }
-    HumanMayMove = true;
+    laatmenszetten(true);
 }

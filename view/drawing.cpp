@@ -14,8 +14,8 @@
 
 #include "board.h"
 #include "drawing.h"
-#include "form.h"
 #include "geometry.h"
+#include "window.h"
 
 namespace {
 
@@ -147,7 +147,7 @@ QRect steenvak(const MoveRecord& m) {
 // Draws the stone of move n, or clears its point when its code is neither
 // colour's.
 void steen(QPainter& p, int32_t n) {
-    TForm1* f = Form1;
+    Hoofdvenster* f = Form1;
     const MoveRecord& m = MoveList[n];
     const int x = kolomx(m.column), y = rijy(m.row), R = StoneRadius;
     const EvalRecord& s = EvalSet[1];
@@ -156,8 +156,8 @@ void steen(QPainter& p, int32_t n) {
         if (R <= 0) return;
         const QRgb wood = houtkleur(f->Bordhout->Picture);
         const QImage& img =
-            white ? sprite(WhiteSprite, f->Witmodel->Picture, 2 * R, beeldschaal(), wood)
-                  : sprite(BlackSprite, f->Zwartmodel->Picture, 2 * R, beeldschaal(), wood);
+            white ? sprite(WhiteSprite, f->Witmodel->Picture, 2 * R, pixelverhouding(), wood)
+                  : sprite(BlackSprite, f->Zwartmodel->Picture, 2 * R, pixelverhouding(), wood);
         p.drawImage(QPoint(x - R - 1, y - R - 1), img);
     } else {
         // Left and top edges included, right and bottom excluded.
@@ -170,7 +170,7 @@ void merk(QPainter& p, int32_t n, const QFont& font) {
     const int x = kolomx(m.column), y = rijy(m.row), R = StoneRadius;
     const bool black = m.code == EvalSet[1].BlackCode;
     const bool last = n == MoveCount;
-    if (Form1->Nummers->isChecked()) {
+    if (Form1->nummers()) {
         p.setFont(font);
         p.setPen(last ? QColor(255, 0, 0) : black ? Qt::white : Qt::black);
         const QString text = QString::number(n);
@@ -239,7 +239,7 @@ QRect vijfring(QPainter& p, const QFont& font) {
 // A picture of the layer size for the current screen; the old one is
 // reused when it already fits.
 void maaklaag(QImage& img, int w, int h) {
-    const qreal s = beeldschaal();
+    const qreal s = pixelverhouding();
     const int pw = qMax(1, qCeil(w * s)), ph = qMax(1, qCeil(h * s));
     if (img.width() != pw || img.height() != ph || img.format() != QImage::Format_RGB32 ||
         img.devicePixelRatio() != s || img.isDetached() == false) {
@@ -253,7 +253,7 @@ qint64 GridKey = 0;
 
 // The relayout of the board and the empty grid; the stones layer is left to
 // the caller.
-void legrasteraan(TForm1* f) {
+void legrasteraan(Hoofdvenster* f) {
     legbordaan(f);
     QImage& lines = f->Bordlijnen->Picture;
     // The grid depends on the layer size alone: a picture that already
@@ -284,7 +284,7 @@ void legrasteraan(TForm1* f) {
 
 // The buffer, emptied to the key colour and the size of the layers; the
 // stones layer lets go of the picture they shared.
-void leegbuffer(TForm1* f) {
+void leegbuffer(Hoofdvenster* f) {
     f->Bord->Picture = QImage();
     maaklaag(f->Bord2->Picture, LinesWidth, LinesHeight);
     f->Bord2->resize(LinesWidth, LinesHeight);
@@ -293,37 +293,28 @@ void leegbuffer(TForm1* f) {
 
 // After a stone drawing the layer's text font is the default one again: the
 // window's face at 8 points, a font of the window's own and so at its scale.
-void standaardletter(TForm1* f) {
-    f->BordFont = vensterletter(schaal(puntpixels(8)));
+void standaardletter(Hoofdvenster* f) {
+    f->BordFont = vensterletter(f->schaal(puntpixels(8)));
 }
 
-void neemfocusweg(TForm1* f) {
+void neemfocusweg(Hoofdvenster* f) {
     if (QWidget* w = f->focusWidget()) w->clearFocus();
 }
 
 } // namespace
 
-void legbordaan(TForm1* f) {
-    const Bordrechthoek b = bordlaag(f->width(), f->height());
-    f->Bordhout->setGeometry(b.left, b.top, b.width, b.height);
-    f->Bordlijnen->setGeometry(b.left, b.top, b.width, b.height);
-    berekengeometrie(b.width, b.height);
-    f->Bord->setGeometry(b.left, b.top, b.width, b.height);
-    f->Bord2->resize(b.width, b.height);
-}
-
-qreal beeldschaal() {
+qreal pixelverhouding() {
     return Form1 ? Form1->devicePixelRatioF() : 1.0;
 }
 
-void TForm1::tekenleegbord() {
+void Hoofdvenster::tekenleegbord() {
     legrasteraan(this);
     leegbuffer(this);
     Bord->Picture = Bord2->Picture;
     Bord->vernieuw();
 }
 
-void TForm1::tekensteen(int32_t n) {
+void Hoofdvenster::tekensteen(int32_t n) {
     if (n < 1 || n > MoveCount) return;
     // The buffer takes the layer's picture over as it stands: the copy of
     // the whole layer, without moving a pixel.
@@ -346,7 +337,7 @@ void TForm1::tekensteen(int32_t n) {
     neemfocusweg(this);
 }
 
-void TForm1::tekenalles() {
+void Hoofdvenster::tekenalles() {
     legrasteraan(this);
     // The stones are composed in the buffer one after the other, exactly as
     // drawing them one by one leaves them, and shown once.
@@ -366,7 +357,7 @@ void TForm1::tekenalles() {
 }
 
 void tekenbordpersteen() {
-    TForm1* f = Form1;
+    Hoofdvenster* f = Form1;
     f->tekenleegbord();
     for (int32_t i = 1; i <= MoveCount; ++i) {
         // The whole layer into a fresh buffer, the stone, the whole buffer
@@ -386,19 +377,4 @@ void tekenbordpersteen() {
         f->Bord->Picture = buffer.copy();
     }
     f->Bord->vernieuw();
-}
-
-void TForm1::verbreed() {
-    const QRect outer = frameGeometry();
-    const int minWidth = minimumbreedte(outer.height());
-    if (outer.width() < minWidth) resize(width() + (minWidth - outer.width()), height());
-}
-
-void TForm1::FormResize() {
-    // The widening brings a size notification of its own, which draws the
-    // board for the new width; where the platform delivers it later, the
-    // board is drawn for the size of the moment in the meantime.
-    verbreed();
-    const Qt::WindowStates st = windowState();
-    if (!(st & Qt::WindowMinimized)) tekenalles();
 }

@@ -9,7 +9,6 @@ double MarginX, MarginY;
 double PitchX, PitchY;
 int32_t StoneRadius;
 int32_t LinesWidth, LinesHeight;
-double Vensterschaal = 1.0;
 
 int32_t rondaf(double v) {
     return static_cast<int32_t>(std::nearbyint(v));
@@ -24,34 +23,24 @@ int64_t deelrond(int64_t n, int64_t d) {
     return q;
 }
 
-int32_t opschaal(int32_t design, double f) {
+} // namespace
+
+int32_t schaalmaat(int32_t design, double f) {
     return f == 1.0 ? design : rondaf(design * f);
 }
 
-// The minimum-width rule at factor f.
-int32_t breedtebij(int32_t outerHeight, double f) {
-    return static_cast<int32_t>(deelrond(int64_t{outerHeight} * AspectWidth, AspectHeight)) +
-           opschaal(MinWidthExtra, f);
-}
-
-} // namespace
-
-int32_t schaal(int32_t design) {
-    return opschaal(design, Vensterschaal);
-}
-
-Bordrechthoek bordlaag(int32_t clientWidth, int32_t clientHeight) {
+Bordrechthoek bordlaag(int32_t clientWidth, int32_t clientHeight, double f) {
     Bordrechthoek b;
-    b.height = clientHeight - schaal(BoardTop);
+    b.height = clientHeight - schaalmaat(BoardTop, f);
     // H * 1751 / 1860 to the nearest integer; a correctly rounded division
     // lands on a half exactly when the true quotient is one, so the integer
     // rounding gives the same result.
     b.width = b.height > 0
                   ? static_cast<int32_t>(deelrond(int64_t{b.height} * AspectWidth, AspectHeight))
                   : -static_cast<int32_t>(deelrond(-int64_t{b.height} * AspectWidth, AspectHeight));
-    b.top = schaal(BoardTop);
+    b.top = schaalmaat(BoardTop, f);
     const int32_t centred = (clientWidth - b.width) / 2;
-    const int32_t least = schaal(BoardLeftMin);
+    const int32_t least = schaalmaat(BoardLeftMin, f);
     b.left = centred > least ? centred : least;
     return b;
 }
@@ -113,20 +102,22 @@ void berekengeometrie(int32_t width, int32_t height) {
     StoneRadius = rondaf(PitchX / 2) - 1;
 }
 
-int32_t minimumbreedte(int32_t outerHeight) {
-    return breedtebij(outerHeight, Vensterschaal);
+int32_t minimumbreedte(int32_t outerHeight, double f) {
+    return static_cast<int32_t>(deelrond(int64_t{outerHeight} * AspectWidth, AspectHeight)) +
+           schaalmaat(MinWidthExtra, f);
 }
 
-double kiesschaal(int32_t areaWidth, int32_t areaHeight, int32_t frameWidth, int32_t frameHeight) {
+double kiesfactor(int32_t areaWidth, int32_t areaHeight, int32_t frameWidth, int32_t frameHeight) {
     // The window at f thousandths: its client height and its outer width
     // once the size handler has widened it, each against the work area.
     auto past = [&](int32_t thousandths) {
         const double f = thousandths / 1000.0;
-        const int32_t outer = opschaal(DesignHeight, f) + frameHeight;
-        const int32_t width = std::max(opschaal(DesignWidth, f) + frameWidth, breedtebij(outer, f));
+        const int32_t outer = schaalmaat(DesignHeight, f) + frameHeight;
+        const int32_t width =
+            std::max(schaalmaat(DesignWidth, f) + frameWidth, minimumbreedte(outer, f));
         return outer <= areaHeight && width <= areaWidth;
     };
-    const auto least = static_cast<int32_t>(MinWindowScale * 1000);
+    const auto least = static_cast<int32_t>(MinWindowFactor * 1000);
     int32_t f = 1000;
     while (f > least && !past(f)) --f;
     return f / 1000.0;

@@ -10,12 +10,13 @@
 // Each line is rounded on its own, so neighbouring columns are 26 or 27
 // pixels apart at a layer width of 565.
 //
-// Window scale: the window is drawn in design pixels (at 120 pixels per
+// Layout factor: the window is drawn in design pixels (at 120 pixels per
 // inch). On a screen too small for it, the whole window is laid out at a
 // factor below 1, chosen once at start-up: every control's rectangle and
 // font, the constants above (top 30, least left 280, extra width 250) and
 // the minimum size. The board, its stones and hit windows follow from the
-// client size as always.
+// client size as always. The window keeps its factor (window.h); the
+// routines here are given it.
 #pragma once
 
 #include <cstdint>
@@ -26,24 +27,23 @@ constexpr int AspectWidth = 1751;
 constexpr int AspectHeight = 1860;
 constexpr double MarginFraction = 0.08;
 constexpr int MinWidthExtra = 250;
-constexpr int DesignWidth = 900;  // the window's client size and its minimum,
-constexpr int DesignHeight = 738; // in design pixels
+// The window's size as first made, before the minimum-width rule widens it
+// (900 x 738 design pixels), which is also its minimum size.
+constexpr int DesignWidth = 900;
+constexpr int DesignHeight = 738;
 // Below this the captions could no longer be read.
-constexpr double MinWindowScale = 0.6;
+constexpr double MinWindowFactor = 0.6;
 
-// Logical pixels per design pixel, 1 unless the screen is too small.
-extern double Vensterschaal;
-
-// A design length in logical pixels: rounded, halves to even; at a factor
-// of 1 the length itself.
-int32_t schaal(int32_t design);
+// A design length in logical pixels at layout factor f: rounded, halves to
+// even; at a factor of 1 the length itself.
+int32_t schaalmaat(int32_t design, double f);
 
 // The largest factor, in thousandths, at which the window with its frame
 // (the window manager's, frameWidth and frameHeight added to the client
 // size) fits a work area of areaWidth x areaHeight: its client height, and
 // its width once the minimum-width rule has widened it. 1 where the design
-// size fits; never below MinWindowScale.
-double kiesschaal(int32_t areaWidth, int32_t areaHeight, int32_t frameWidth, int32_t frameHeight);
+// size fits; never below MinWindowFactor.
+double kiesfactor(int32_t areaWidth, int32_t areaHeight, int32_t frameWidth, int32_t frameHeight);
 
 extern double MarginX, MarginY;         // layer edge to the first grid line
 extern double PitchX, PitchY;           // mean distance between neighbouring lines
@@ -57,8 +57,8 @@ struct Bordrechthoek {
     int32_t left, top, width, height;
 };
 
-// The rectangle of the visible layers for a client area.
-Bordrechthoek bordlaag(int32_t clientWidth, int32_t clientHeight);
+// The rectangle of the visible layers for a client area, at layout factor f.
+Bordrechthoek bordlaag(int32_t clientWidth, int32_t clientHeight, double f = 1.0);
 
 // Recomputes margins, pitches and the stone radius for a grid layer of the
 // given size.
@@ -74,6 +74,6 @@ int32_t rijy(int32_t r);
 // The same mapping for any size and margin, for tests and for the layout.
 int32_t rasterpunt(int32_t size, double margin, int32_t index);
 
-// The narrowest outer window width for an outer window height, at the
-// window scale in force.
-int32_t minimumbreedte(int32_t outerHeight);
+// The narrowest outer window width for an outer window height, at layout
+// factor f.
+int32_t minimumbreedte(int32_t outerHeight, double f = 1.0);

@@ -939,7 +939,7 @@ class MatchTest : public QObject {
             form->Angstig1->click();
             TargetCol = 5;
             TargetRow = 5;
-            form->zetmens();
+            zetmens();
             form->HerstartklokTimer();
             gamesDuring = GamesStarted;
             movesDuring = MoveCount;

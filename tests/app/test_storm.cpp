@@ -69,7 +69,7 @@ struct Storm {
         // A switch to two persons that an update held back resets the
         // score when it runs: it has left the queue by the time its reset
         // refreshes the status line.
-        const int queued = uitgesteldaantal(Actie::MM);
+        const int queued = uitgesteldaantal(kiesmensmens);
         if (queued < mmQueued) {
             blackSeen = whiteSeen = 0;
             counted = false;
@@ -211,7 +211,7 @@ void stormpauze() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     // A pause ends by Return sooner or later; meanwhile anything goes.
     if (++PauseRounds > 20 || s.actions >= s.limit || !s.fault.isEmpty())
-        Form1->FormKeyDown(Qt::Key_Return);
+        s.form->FormKeyDown(Qt::Key_Return);
     else
         s.actie(2);
 }
@@ -260,7 +260,7 @@ class StormTest : public QObject {
         QObject::connect(s.form->MM, &QRadioButton::toggled, [&s](bool on) {
             if (!on) return;
             if (bezig())
-                s.mmQueued = uitgesteldaantal(Actie::MM);
+                s.mmQueued = uitgesteldaantal(kiesmensmens);
             else
                 s.nul();
         });

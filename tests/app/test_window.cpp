@@ -17,6 +17,7 @@
 #include "form.h"
 #include "geometry.h"
 #include "humanmove.h"
+#include "mode.h"
 #include "opname.h"
 #include "platform.h"
 #include "playback.h"
@@ -187,7 +188,7 @@ class WindowTest : public QObject {
             const QFontInfo face(b->font());
             QVERIFY2(faces.contains(face.family()), qPrintable(b->text() + ": " + face.family()));
             const bool push = qobject_cast<QPushButton*>(b) != nullptr;
-            QCOMPARE(face.pixelSize(), schaal(push ? 15 : 13));
+            QCOMPARE(face.pixelSize(), form->schaal(push ? 15 : 13));
             QStyleOptionButton opt;
             opt.initFrom(b);
             opt.text = b->text();
@@ -216,10 +217,10 @@ class WindowTest : public QObject {
     // stand over its top edge by design), and the factor of before gives
     // every control its rectangle back to the pixel.
     void smallestScaleKeepsCaptionsAndBoard() {
-        const double kept = Vensterschaal;
+        const double kept = form->factor();
         QHash<QWidget*, QRect> before;
         for (QWidget* w : form->findChildren<QWidget*>()) before[w] = w->geometry();
-        form->schaalvenster(MinWindowScale);
+        form->schaalvenster(MinWindowFactor);
         QApplication::processEvents();
         QCOMPARE(form->minimumSize(), QSize(540, 443));
         captionsFitTheirControls();
@@ -241,10 +242,10 @@ class WindowTest : public QObject {
     void creationFitsTheScreen() {
         const QRect area = werkgebied(form->screen());
         const QMargins frame = geschatterand();
-        QCOMPARE(Vensterschaal,
-                 kiesschaal(area.width(), area.height(), frame.left() + frame.right(),
+        QCOMPARE(form->factor(),
+                 kiesfactor(area.width(), area.height(), frame.left() + frame.right(),
                             frame.top() + frame.bottom()));
-        QCOMPARE(form->height(), schaal(738));
+        QCOMPARE(form->height(), form->schaal(738));
         QVERIFY(area.contains(form->frameGeometry()));
     }
 

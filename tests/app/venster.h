@@ -21,6 +21,7 @@
 #include "geometry.h"
 #include "holdback.h"
 #include "humanmove.h"
+#include "mode.h"
 #include "opname.h"
 #include "playback.h"
 #include "random.h"

@@ -9,8 +9,8 @@
 
 namespace {
 
-void spel(int clientHeight) {
-    const Bordrechthoek b = bordlaag(2000, clientHeight);
+void spel(int clientHeight, double factor = 1.0) {
+    const Bordrechthoek b = bordlaag(2000, clientHeight, factor);
     berekengeometrie(b.width, b.height);
     beginengine();
     beginpartij(BlackToMove);
@@ -58,9 +58,7 @@ TEST(HitWindows, ClientHeight712HasHalfWidthTenNotEleven) {
 
 TEST(HitWindows, EveryPointIsHitAtItsLinesOnTheSmallestWindow) {
     // The client of the window at the smallest factor, 0.6 of 738 high.
-    Vensterschaal = 0.6;
-    spel(443);
-    Vensterschaal = 1.0;
+    spel(443, 0.6);
     for (int c = 1; c <= 19; ++c)
         for (int r = 1; r <= 19; ++r) {
             ASSERT_TRUE(beoordeelpunt(kolomx(c), rijy(r))) << c << "," << r;

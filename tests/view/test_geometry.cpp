@@ -110,7 +110,7 @@ TEST(Geometry, RoundingSendsHalvesToEven) {
 // The window's factor for a work area and a frame: the largest, in
 // thousandths, at which the client height and the width the minimum-width
 // rule gives fit; 1 where the design fits, never below 0.6.
-TEST(Vensterschaal, LargestFactorAtWhichTheFrameFits) {
+TEST(Vensterfactor, LargestFactorAtWhichTheFrameFits) {
     const struct {
         int width, height, frameWidth, frameHeight;
         double f;
@@ -127,7 +127,7 @@ TEST(Vensterschaal, LargestFactorAtWhichTheFrameFits) {
         {800, 400, 8, 36, 0.6, "too small: the floor"},
     };
     for (const auto& r : rows)
-        EXPECT_DOUBLE_EQ(kiesschaal(r.width, r.height, r.frameWidth, r.frameHeight), r.f)
+        EXPECT_DOUBLE_EQ(kiesfactor(r.width, r.height, r.frameWidth, r.frameHeight), r.f)
             << r.screen;
 }
 

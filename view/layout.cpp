@@ -1,0 +1,73 @@
+// The window's layout at its factor: the one routine that scales, and the
+// size handler with its minimum-width rule.
+#include "drawing.h"
+#include "geometry.h"
+#include "widgetstyle.h"
+#include "window.h"
+
+namespace {
+
+// Both edges scaled, so that controls that meet in the design still meet.
+QRect schaalrechthoek(const QRect& r, double f) {
+    const int left = schaalmaat(r.x(), f), top = schaalmaat(r.y(), f);
+    return QRect(left, top, schaalmaat(r.x() + r.width(), f) - left,
+                 schaalmaat(r.y() + r.height(), f) - top);
+}
+
+} // namespace
+
+int32_t Hoofdvenster::schaal(int32_t design) const {
+    return schaalmaat(design, Factor);
+}
+
+void Hoofdvenster::schaalvenster(double f) {
+    Factor = f;
+    kiesvensterstijl()->zetfactor(f);
+    setFont(vensterletter(schaal(13)));
+    // Every control from its design values, so that scaling again starts
+    // from the design and no rounding piles up.
+    for (const Ontwerpmaat& o : Ontwerpen) {
+        QWidget* w = o.control;
+        if (o.letter > 0) {
+            QFont font = w->font();
+            font.setPixelSize(schaal(o.letter));
+            w->setFont(font);
+        }
+        if (o.bevel > 0) static_cast<QFrame*>(w)->setLineWidth(qMax(1, schaal(o.bevel)));
+        QRect r = schaalrechthoek(o.rechthoek, f);
+        if (o.naartekst) {
+            // As wide as its text at the new size, its middle where the
+            // design has it.
+            const QSize size = w->sizeHint();
+            r = QRect((schaal(2 * o.rechthoek.x() + o.rechthoek.width()) - size.width()) / 2, r.y(),
+                      size.width(), size.height());
+        }
+        w->setGeometry(r);
+    }
+    setMinimumSize(schaal(DesignWidth), schaal(DesignHeight));
+    resize(schaal(DesignWidth), schaal(DesignHeight));
+}
+
+void Hoofdvenster::verbreed() {
+    const QRect outer = frameGeometry();
+    const int minWidth = minimumbreedte(outer.height(), Factor);
+    if (outer.width() < minWidth) resize(width() + (minWidth - outer.width()), height());
+}
+
+void Hoofdvenster::FormResize() {
+    // The widening brings a size notification of its own, which draws the
+    // board for the new width; where the platform delivers it later, the
+    // board is drawn for the size of the moment in the meantime.
+    verbreed();
+    const Qt::WindowStates st = windowState();
+    if (!(st & Qt::WindowMinimized)) tekenalles();
+}
+
+void legbordaan(Hoofdvenster* f) {
+    const Bordrechthoek b = bordlaag(f->width(), f->height(), f->factor());
+    f->Bordhout->setGeometry(b.left, b.top, b.width, b.height);
+    f->Bordlijnen->setGeometry(b.left, b.top, b.width, b.height);
+    berekengeometrie(b.width, b.height);
+    f->Bord->setGeometry(b.left, b.top, b.width, b.height);
+    f->Bord2->resize(b.width, b.height);
+}

@@ -1,0 +1,366 @@
+#include "window.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QResizeEvent>
+
+#include "geometry.h"
+#include "playback.h"
+#include "widgetstyle.h"
+
+Hoofdvenster* Form1;
+
+// The window's face at a size in logical pixels: Liberation Sans, carried
+// inside the program (SIL Open Font License), so that every caption is
+// drawn alike on Linux and on Windows, with or without the face installed.
+// The window was drawn for "MS Sans Serif", a face of Windows alone; of the
+// faces that may be carried, Liberation Sans comes closest to its widths,
+// so every caption fits its control at the size it was drawn for.
+QFont vensterletter(int pixels) {
+    static const bool geladen = [] {
+        for (const char* file :
+             {":/letters/LiberationSans-Regular.ttf", ":/letters/LiberationSans-Bold.ttf"})
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        return true;
+    }();
+    Q_UNUSED(geladen);
+    QFont f;
+    f.setFamilies({QStringLiteral("Liberation Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixels);
+    return f;
+}
+
+namespace {
+
+// The bold captions of the controls.
+QFont vet(int pixels) {
+    QFont f = vensterletter(pixels);
+    f.setBold(true);
+    return f;
+}
+
+void kleur(QWidget* w, QPalette::ColorRole role, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(role, c);
+    w->setPalette(p);
+}
+
+// A panel's bevel: lowered or raised inside, or raised outside (a style
+// panel's).
+enum Kader { Verlaagd, Verhoogd, Buiten };
+
+// A panel: a plain frame with a 2-pixel bevel and, for some, a centred caption.
+QLabel* paneel(QWidget* parent, int x, int y, int w, int h, Kader kader,
+               const QString& caption = {}) {
+    auto* p = new QLabel(caption, parent);
+    p->setGeometry(x, y, w, h);
+    p->setAlignment(Qt::AlignCenter);
+    p->setFrameShape(QFrame::Panel);
+    p->setFrameShadow(kader == Verlaagd ? QFrame::Sunken : QFrame::Raised);
+    p->setLineWidth(2);
+    p->setAutoFillBackground(true);
+    kleur(p, QPalette::Window, QColor(192, 192, 192));
+    return p;
+}
+
+// A label as wide as its text.
+QLabel* label(QWidget* parent, int x, int y, const QString& text, int pixels,
+              const QColor& colour = Qt::black) {
+    auto* l = new QLabel(text, parent);
+    l->setFont(vet(pixels));
+    kleur(l, QPalette::WindowText, colour);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+// A label centred in its parent (the clock panels' labels).
+void centreer(QLabel* l) {
+    l->move((l->parentWidget()->width() - l->width()) / 2, l->y());
+}
+
+QRadioButton* radio(QWidget* parent, int x, int y, int w, int h, const QString& text) {
+    auto* r = new QRadioButton(text, parent);
+    r->setGeometry(x, y, w, h);
+    r->setFont(vet(13));
+    return r;
+}
+
+QCheckBox* vink(QWidget* parent, int x, int y, int w, int h, const QString& text) {
+    auto* c = new QCheckBox(text, parent);
+    c->setGeometry(x, y, w, h);
+    c->setFont(vet(13));
+    return c;
+}
+
+// A group of radio buttons is one stop of the Tab key, on its checked
+// button, as on the platform the window was drawn for: the unchecked ones
+// take the focus from a click or an arrow key, never from Tab.
+void eentabstop(QWidget* group) {
+    const QList<QRadioButton*> buttons = group->findChildren<QRadioButton*>();
+    auto stel = [buttons] {
+        for (QRadioButton* b : buttons)
+            b->setFocusPolicy(b->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QRadioButton* b : buttons) QObject::connect(b, &QRadioButton::toggled, b, stel);
+    stel();
+}
+
+QPushButton* knop(QWidget* parent, int x, int y, const QString& text, const QString& tip) {
+    auto* b = new QPushButton(text, parent);
+    b->setGeometry(x, y, 150, 30);
+    b->setFont(vet(15));
+    b->setToolTip(tip);
+    return b;
+}
+
+} // namespace
+
+// The board's layers, back to front. The pictures belong to their image
+// controls for the whole run.
+void Hoofdvenster::maaklagen() {
+    Bordhout = new Beeldlaag(this, Beeldlaag::Hout);
+    Bordhout->setGeometry(336, 40, 1751, 601);
+    Bordhout->Picture = QImage(QStringLiteral(":/bordhout.bmp"));
+    Witmodel = new Beeldlaag(this, Beeldlaag::Verborgen);
+    Witmodel->setGeometry(472, 40, 49, 49);
+    Witmodel->Picture = QImage(QStringLiteral(":/witsteen.bmp"));
+    Zwartmodel = new Beeldlaag(this, Beeldlaag::Verborgen);
+    Zwartmodel->setGeometry(552, 40, 49, 49);
+    Zwartmodel->Picture = QImage(QStringLiteral(":/zwartsteen.bmp"));
+    Bord2 = new Beeldlaag(this, Beeldlaag::Verborgen);
+    Bord2->setGeometry(320, 80, 529, 401);
+    Bordlijnen = new Beeldlaag(this, Beeldlaag::Transparant);
+    Bordlijnen->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Bordlijnen->setGeometry(304, 104, 473, 401);
+    Bord = new Beeldlaag(this, Beeldlaag::Transparant);
+    Bord->setGeometry(280, 208, 545, 329);
+    Bord->setMouseTracking(true);
+}
+
+// The panel "Spelers": the three player modes.
+void Hoofdvenster::maakspelers() {
+    Spelers = paneel(this, 22, 225, 248, 116, Verlaagd);
+    Spelerscaption = label(Spelers, 12, 10, "Spelers", 17);
+    MM = radio(Spelers, 12, 36, 185, 17, "Mens tegen Mens");
+    CM = radio(Spelers, 12, 60, 201, 17, "Computer 1 tegen Mens");
+    CC = radio(Spelers, 12, 84, 225, 17, "Computer 1 tegen Computer 2");
+    CM->setChecked(true);
+}
+
+// The panel "Speelstijl": a column of five style buttons for each computer,
+// the rows named between them.
+void Hoofdvenster::maakstijlen() {
+    Speelstijl = paneel(this, 22, 359, 248, 179, Verlaagd);
+    Speelstijlcaption = label(Speelstijl, 8, 6, "Computer 1", 17);
+    const char* names[5] = {"Roekeloos", "Aanvallend", "Normaal", "Behoedzaam", "Angstig"};
+    const int lefts[5] = {85, 84, 94, 78, 97};
+    QLabel** labels[5] = {&Label1, &Label2, &Label3, &Label4, &Label5};
+    for (int i = 0; i < 5; ++i) *labels[i] = label(Speelstijl, lefts[i], 45 + 24 * i, names[i], 13);
+    // Centre each row name between the two columns of buttons.
+    for (int i = 0; i < 5; ++i) centreer(*labels[i]);
+    Label6 = label(Speelstijl, 144, 6, "Computer 2", 17);
+    Comp2stijl = paneel(Speelstijl, 175, 32, 57, 137, Buiten);
+    QRadioButton** two[5] = {&Roekeloos2, &Aanvallend2, &Normaal2, &Behoedzaam2, &Angstig2};
+    for (int i = 0; i < 5; ++i) *two[i] = radio(Comp2stijl, 21, 12 + 24 * i, 17, 17, {});
+    Comp1Stijl = paneel(Speelstijl, 16, 32, 57, 137, Buiten);
+    QRadioButton** one[5] = {&Roekeloos1, &Aanvallend1, &Normaal1, &Behoedzaam1, &Angstig1};
+    for (int i = 0; i < 5; ++i) *one[i] = radio(Comp1Stijl, 21, 12 + 24 * i, 17, 17, {});
+    Normaal1->setChecked(true);
+    Normaal2->setChecked(true);
+}
+
+// The panel of the two clocks, the score and the status line.
+void Hoofdvenster::maakstatus() {
+    Statuspaneel = paneel(this, 22, 54, 248, 153, Verlaagd);
+    const QString tijdtip =
+        "Uren, minuten, seconden, milliseconden. Maximale speeltijd per speler: 9 uur.";
+    Klok1 = paneel(Statuspaneel, 2, 2, 120, 84, Verhoogd);
+    Kleur1 = label(Klok1, 37, 8, "Zwart", 17);
+    Tijd1 = label(Klok1, 12, 54, "0:00:00.000", 17);
+    Tijd1->setToolTip(tijdtip);
+    Speler1 = label(Klok1, 27, 32, "Computer 1", 13);
+    Klok2 = paneel(Statuspaneel, 124, 2, 120, 84, Verhoogd);
+    Kleur2 = label(Klok2, 47, 8, "Wit", 17, Qt::white);
+    Tijd2 = label(Klok2, 12, 54, "0:00:00.000", 17, Qt::white);
+    Tijd2->setToolTip(tijdtip);
+    Speler2 = label(Klok2, 41, 32, "Mens", 13, Qt::white);
+    for (QLabel* l : {Kleur1, Tijd1, Speler1, Kleur2, Tijd2, Speler2}) centreer(l);
+    Standpaneel = paneel(Statuspaneel, 2, 88, 242, 30, Verhoogd, "-");
+    Standpaneel->setFont(vet(17));
+    Zwartscore = label(Standpaneel, 55, 6, "0", 17);
+    Zwartscore->setToolTip("Aantal partijen door Zwart gewonnen");
+    Witscore = label(Standpaneel, 176, 6, "0", 17, Qt::white);
+    Witscore->setToolTip("Aantal partijen door Wit gewonnen");
+    Krant = paneel(Statuspaneel, 2, 120, 242, 30, Verhoogd, "Druk op 'Start partij'");
+    Krant->setFont(vet(17));
+    kleur(Krant, QPalette::WindowText, Qt::yellow);
+}
+
+// The panel of the four check boxes.
+void Hoofdvenster::maakopties() {
+    Settingspaneel = paneel(this, 22, 556, 249, 112, Verlaagd);
+    Geluidcheck = vink(Settingspaneel, 24, 12, 97, 17, "Geluid");
+    Geluidcheck->setChecked(true);
+    Nummers = vink(Settingspaneel, 24, 36, 161, 17, "Toon zetnummers");
+    Snel = vink(Settingspaneel, 24, 60, 177, 17, "Snelle computer");
+    StapVoorStap = vink(Settingspaneel, 24, 84, 177, 17, "Stap voor Stap");
+    StapVoorStap->setToolTip("Druk op Z voor de volgende zet (alleen bij Computer tegen "
+                             "Computer en bij Naspelen)");
+}
+
+// The Tab key's order of the top-level controls; a group of radio buttons
+// is one stop.
+void Hoofdvenster::zettabvolgorde() {
+    QWidget* order[] = {Spelers,        Speelstijl, Startknop,   Statuspaneel, Zetterug,
+                        Settingspaneel, ToonPartij, Scoresnaar0, Info};
+    for (size_t i = 1; i < sizeof order / sizeof order[0]; ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    for (QWidget* group : {static_cast<QWidget*>(Spelers), static_cast<QWidget*>(Comp1Stijl),
+                           static_cast<QWidget*>(Comp2stijl)})
+        eentabstop(group);
+}
+
+// Every control's design values as it has just been made, the labels that
+// follow their text marked as such; the layers are placed by the board's
+// own rule and stay out.
+void Hoofdvenster::legontwerpvast() {
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (qobject_cast<Beeldlaag*>(w)) continue;
+        const auto* frame = qobject_cast<QFrame*>(w);
+        const auto* label = qobject_cast<QLabel*>(w);
+        Ontwerpen.push_back(
+            {w, w->geometry(), w->testAttribute(Qt::WA_SetFont) ? w->font().pixelSize() : 0,
+             frame && frame->frameShape() != QFrame::NoFrame ? frame->lineWidth() : 0,
+             label && label->frameShape() == QFrame::NoFrame});
+    }
+}
+
+Hoofdvenster::Hoofdvenster(QWidget* parent) : QWidget(parent) {
+    Form1 = this;
+    kiesvensterstijl();
+    setWindowTitle(QStringLiteral("Kalvor  (5 op een rijtje)"));
+    resize(DesignWidth, DesignHeight);
+    setMinimumSize(DesignWidth, DesignHeight);
+    setFont(vensterletter(13));
+    // The controls in the order of the window's description, which is also
+    // their stacking order.
+    maaklagen();
+    maakspelers();
+    maakstijlen();
+    Startknop = knop(this, 24, 12, "Start partij", " Pauzeer met de 'PAUSE'-toets  ");
+    maakstatus();
+    Zetterug = knop(this, 201, 12, "Neem zet terug", " = Backspace  ");
+    maakopties();
+    ToonPartij =
+        knop(this, 378, 12, "Speel partij na", " Breek het het naspelen af met de Esc-toets ");
+    Scoresnaar0 = knop(this, 555, 12, "Zet scores op 0 - 0", " = Delete  ");
+    Info = knop(this, 732, 12, "Een programma van", " = F1  ");
+    Klok = new QTimer(this);
+    Klok->setInterval(1000);
+    Herstartklok = new QTimer(this);
+    Herstartklok->setInterval(5000);
+    zettabvolgorde();
+    legontwerpvast();
+    BordFont = QFont("Sans Serif");
+    // No control is active at start-up: the window holds the focus, as after
+    // every stone drawn, so that the keys reach the key table and no radio
+    // button takes Space or an arrow key as its own.
+    setFocus();
+}
+
+Hoofdvenster::~Hoofdvenster() {
+    if (Form1 == this) Form1 = nullptr;
+}
+
+void beginbeeld() {
+    laadgeluiden();
+}
+
+void Hoofdvenster::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    FormResize();
+}
+
+void Hoofdvenster::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange) FormResize();
+}
+
+void Hoofdvenster::closeEvent(QCloseEvent* e) {
+    emit wordtgesloten();
+    QWidget::closeEvent(e);
+}
+
+void Hoofdvenster::toonwijzer(bool hand) {
+    setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+// ------------------------------------------------------------------ verbs
+
+void Hoofdvenster::toonkrant(const QString& text) {
+    Krant->setText(text);
+}
+
+void Hoofdvenster::schilderkrant() {
+    Krant->repaint();
+}
+
+QString Hoofdvenster::krant() const {
+    return Krant->text();
+}
+
+void Hoofdvenster::toonklok(bool zwart, const QString& text) {
+    (zwart ? Tijd1 : Tijd2)->setText(text);
+}
+
+void Hoofdvenster::toonspelers(const QString& zwart, const QString& wit) {
+    for (auto [label, text] : {std::pair{Speler1, zwart}, std::pair{Speler2, wit}}) {
+        label->setText(text);
+        label->adjustSize();
+        centreer(label);
+    }
+}
+
+// A score label sits with its middle at `quarters` quarters of the score
+// panel. Its width is measured with the stones layer's text font, which is
+// not the label's own, so the placement follows that font's digits.
+void Hoofdvenster::toonscore(int32_t zwart, int32_t wit) {
+    for (auto [label, wins, quarters] : {std::tuple{Zwartscore, zwart, 1}, {Witscore, wit, 3}}) {
+        const QString text = QString::number(wins);
+        label->setText(text);
+        label->adjustSize();
+        const int width = QFontMetrics(BordFont).horizontalAdvance(text);
+        label->move(quarters * label->parentWidget()->width() / 4 - width / 2, label->y());
+    }
+}
+
+void Hoofdvenster::noemstartknop(const QString& caption) {
+    Startknop->setText(caption);
+}
+
+Modus Hoofdvenster::modus() const {
+    if (MM->isChecked()) return Modus::MensMens;
+    if (CC->isChecked()) return Modus::ComputerComputer;
+    return Modus::ComputerMens;
+}
+
+bool Hoofdvenster::geluid() const {
+    return Geluidcheck->isChecked();
+}
+bool Hoofdvenster::nummers() const {
+    return Nummers->isChecked();
+}
+bool Hoofdvenster::snel() const {
+    return Snel->isChecked();
+}
+bool Hoofdvenster::stapvoorstap() const {
+    return StapVoorStap->isChecked();
+}
+
+void Hoofdvenster::vinkstapvoorstap() {
+    StapVoorStap->setChecked(true);
+}

@@ -1,0 +1,145 @@
+// The main window as the player sees it: every control under its own name,
+// built in code from the window description, the board's layers and their
+// drawing, and the layout of it all. The view lays out and draws; it
+// decides nothing about the game. Match control reaches it through the
+// verbs below (show a status text, a clock, the players, the score; read
+// the options), the creation hook (app/) through the size handler and the
+// scaling; the handlers of the controls belong to the window class of the
+// program, TForm1 (app/form.h), which is this class with its handlers. What
+// the window reports upward (the pointer on the board, the close request)
+// goes out as a signal that the creation hook connects.
+//
+// Layout factor: the window is drawn in design pixels (at 120 pixels per
+// inch). On a screen too small for it, the whole window is laid out at a
+// factor below 1, chosen once at start-up (the creation hook) and given to
+// schaalvenster, the one routine that scales: every control's rectangle,
+// font and bevel from the design values recorded when the controls were
+// made, the style's indicators and spacing, the board's constants and the
+// minimum size. The window keeps the factor; nothing else does.
+#pragma once
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWidget>
+#include <vector>
+
+#include "layer.h"
+
+// The player mode, as the radio buttons of the panel "Spelers" show it.
+enum class Modus { MensMens, ComputerMens, ComputerComputer };
+
+class Hoofdvenster : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Hoofdvenster(QWidget* parent = nullptr);
+    ~Hoofdvenster() override; // Form1 is cleared first, so nothing reaches a half-destroyed window
+
+    // Board layers, back to front.
+    Beeldlaag *Bordhout, *Witmodel, *Zwartmodel, *Bord2, *Bordlijnen, *Bord;
+    QFont BordFont; // the stones layer's text font, used to measure the scores
+
+    QLabel *Spelers, *Spelerscaption;
+    QRadioButton *MM, *CM, *CC;
+    QLabel *Speelstijl, *Speelstijlcaption, *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
+    QLabel *Comp1Stijl, *Comp2stijl;
+    QRadioButton *Roekeloos1, *Aanvallend1, *Normaal1, *Behoedzaam1, *Angstig1;
+    QRadioButton *Roekeloos2, *Aanvallend2, *Normaal2, *Behoedzaam2, *Angstig2;
+    QPushButton *Startknop, *Zetterug, *ToonPartij, *Scoresnaar0, *Info;
+    QLabel *Statuspaneel, *Klok1, *Klok2, *Kleur1, *Kleur2, *Tijd1, *Tijd2, *Speler1, *Speler2;
+    QLabel *Standpaneel, *Zwartscore, *Witscore, *Krant;
+    QLabel* Settingspaneel;
+    QCheckBox *Geluidcheck, *Nummers, *Snel, *StapVoorStap;
+    QTimer *Klok, *Herstartklok;
+
+    // The board (drawing.cpp), silent: the empty board, the stone of move n
+    // with its number or marker, the empty board and every stone of the
+    // game.
+    void tekenleegbord();
+    void tekensteen(int32_t n);
+    void tekenalles();
+    // The size handler, and its first step: the window widened to the
+    // minimum width.
+    void FormResize();
+    void verbreed();
+    // The window's pointer: the hand, or the arrow.
+    void toonwijzer(bool hand);
+    // The About box, modal; events go on being dispatched while it is open.
+    void toonover();
+
+    // What match control shows. The status line, and its repaint at once,
+    // so that it can be read while the handler that wrote it goes on
+    // working.
+    void toonkrant(const QString& text);
+    void schilderkrant();
+    QString krant() const;
+    void toonklok(bool zwart, const QString& text);
+    // The players of black and white, each centred in its clock panel.
+    void toonspelers(const QString& zwart, const QString& wit);
+    // The score: each count centred at a quarter and at three quarters of
+    // the score panel, measured with the stones layer's text font.
+    void toonscore(int32_t zwart, int32_t wit);
+    void noemstartknop(const QString& caption);
+
+    // What match control reads: the options as the controls show them now.
+    Modus modus() const;
+    bool geluid() const;
+    bool nummers() const;
+    bool snel() const;
+    bool stapvoorstap() const;
+    // Ticks "Stap voor Stap" as a click would (its handler runs).
+    void vinkstapvoorstap();
+
+    // The layout factor, and a design length at it: rounded, halves to
+    // even; at a factor of 1 the length itself.
+    double factor() const { return Factor; }
+    int32_t schaal(int32_t design) const;
+    // Lays the whole window out at a factor of its design size: every
+    // control from its design values, the style's metrics, the minimum and
+    // the client size; the board follows at the next size notification.
+    void schaalvenster(double f);
+
+  signals:
+    // The window is asked to close (FormClose runs on it).
+    void wordtgesloten();
+
+  protected:
+    void resizeEvent(QResizeEvent*) override;
+    void changeEvent(QEvent*) override;
+    void closeEvent(QCloseEvent*) override;
+
+  private:
+    // A control's design values, recorded when it is made: its rectangle,
+    // its font size (0: the window's font) and its bevel (0: none), and
+    // whether its width follows its text (then its middle stays where the
+    // design has it).
+    struct Ontwerpmaat {
+        QWidget* control;
+        QRect rechthoek;
+        int letter, bevel;
+        bool naartekst;
+    };
+    std::vector<Ontwerpmaat> Ontwerpen;
+    double Factor = 1.0;
+
+    void maaklagen();
+    void maakspelers();
+    void maakstijlen();
+    void maakstatus();
+    void maakopties();
+    void zettabvolgorde();
+    void legontwerpvast();
+};
+
+// The main window, from every layer; null while there is none.
+extern Hoofdvenster* Form1;
+
+// The window's face, regular, at a size in logical pixels (bold captions
+// start from it too).
+QFont vensterletter(int pixels);
+
+// First values of the view's data, as at program start: the recordings
+// parsed into their table.
+void beginbeeld();
