@@ -15,6 +15,7 @@
 #include "board.h"
 #include "drawing.h"
 #include "geometry.h"
+#include "widgetstyle.h"
 #include "window.h"
 
 namespace {
@@ -302,6 +303,15 @@ void neemfocusweg(Hoofdvenster* f) {
 }
 
 } // namespace
+
+void legbordaan(Hoofdvenster* f) {
+    const Bordrechthoek b = bordlaag(f->width(), f->height(), f->factor());
+    f->Bordhout->setGeometry(b.left, b.top, b.width, b.height);
+    f->Bordlijnen->setGeometry(b.left, b.top, b.width, b.height);
+    berekengeometrie(b.width, b.height);
+    f->Bord->setGeometry(b.left, b.top, b.width, b.height);
+    f->Bord2->resize(b.width, b.height);
+}
 
 qreal pixelverhouding() {
     return Form1 ? Form1->devicePixelRatioF() : 1.0;

@@ -1,5 +1,7 @@
 // The window's layout at its factor: the one routine that scales, and the
 // size handler with its minimum-width rule.
+#include <QResizeEvent>
+
 #include "drawing.h"
 #include "geometry.h"
 #include "widgetstyle.h"
@@ -15,10 +17,6 @@ QRect schaalrechthoek(const QRect& r, double f) {
 }
 
 } // namespace
-
-int32_t Hoofdvenster::schaal(int32_t design) const {
-    return schaalmaat(design, Factor);
-}
 
 void Hoofdvenster::schaalvenster(double f) {
     Factor = f;
@@ -63,11 +61,12 @@ void Hoofdvenster::FormResize() {
     if (!(st & Qt::WindowMinimized)) tekenalles();
 }
 
-void legbordaan(Hoofdvenster* f) {
-    const Bordrechthoek b = bordlaag(f->width(), f->height(), f->factor());
-    f->Bordhout->setGeometry(b.left, b.top, b.width, b.height);
-    f->Bordlijnen->setGeometry(b.left, b.top, b.width, b.height);
-    berekengeometrie(b.width, b.height);
-    f->Bord->setGeometry(b.left, b.top, b.width, b.height);
-    f->Bord2->resize(b.width, b.height);
+void Hoofdvenster::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    FormResize();
+}
+
+void Hoofdvenster::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange) FormResize();
 }

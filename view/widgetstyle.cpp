@@ -1,6 +1,7 @@
 #include "widgetstyle.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 
 #include "geometry.h"
 
@@ -35,4 +36,25 @@ Vensterstijl* kiesvensterstijl() {
     QApplication::setStyle(style);
     QApplication::setPalette(style->standardPalette());
     return style;
+}
+
+// The window's face at a size in logical pixels: Liberation Sans, carried
+// inside the program (SIL Open Font License), so that every caption is
+// drawn alike on Linux and on Windows, with or without the face installed.
+// The window was drawn for "MS Sans Serif", a face of Windows alone; of the
+// faces that may be carried, Liberation Sans comes closest to its widths,
+// so every caption fits its control at the size it was drawn for.
+QFont vensterletter(int pixels) {
+    static const bool geladen = [] {
+        for (const char* file :
+             {":/letters/LiberationSans-Regular.ttf", ":/letters/LiberationSans-Bold.ttf"})
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        return true;
+    }();
+    Q_UNUSED(geladen);
+    QFont f;
+    f.setFamilies({QStringLiteral("Liberation Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixels);
+    return f;
 }

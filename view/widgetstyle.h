@@ -1,4 +1,4 @@
-// The widget style of the window: Qt's Fusion, the same on Linux and on
+// The window's look: its face, and its widget style: Qt's Fusion, the same on Linux and on
 // Windows (it is part of Qt Widgets, so both builds have it), with its own
 // palette rather than the desktop's, so that the window looks alike
 // everywhere. Tooltips appear at once. The parts of radio buttons, check
@@ -26,3 +26,7 @@ class Vensterstijl : public QProxyStyle {
 // Makes the window style the application's, with its palette, unless it is
 // already; returns it.
 Vensterstijl* kiesvensterstijl();
+
+// The window's face, regular, at a size in logical pixels (bold captions
+// start from it too).
+QFont vensterletter(int pixels);

@@ -2,36 +2,13 @@
 
 #include <QCloseEvent>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QFontMetrics>
-#include <QResizeEvent>
 
 #include "geometry.h"
 #include "playback.h"
 #include "widgetstyle.h"
 
 Hoofdvenster* Form1;
-
-// The window's face at a size in logical pixels: Liberation Sans, carried
-// inside the program (SIL Open Font License), so that every caption is
-// drawn alike on Linux and on Windows, with or without the face installed.
-// The window was drawn for "MS Sans Serif", a face of Windows alone; of the
-// faces that may be carried, Liberation Sans comes closest to its widths,
-// so every caption fits its control at the size it was drawn for.
-QFont vensterletter(int pixels) {
-    static const bool geladen = [] {
-        for (const char* file :
-             {":/letters/LiberationSans-Regular.ttf", ":/letters/LiberationSans-Bold.ttf"})
-            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-        return true;
-    }();
-    Q_UNUSED(geladen);
-    QFont f;
-    f.setFamilies({QStringLiteral("Liberation Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixels);
-    return f;
-}
 
 namespace {
 
@@ -280,16 +257,6 @@ void beginbeeld() {
     laadgeluiden();
 }
 
-void Hoofdvenster::resizeEvent(QResizeEvent* e) {
-    QWidget::resizeEvent(e);
-    FormResize();
-}
-
-void Hoofdvenster::changeEvent(QEvent* e) {
-    QWidget::changeEvent(e);
-    if (e->type() == QEvent::WindowStateChange) FormResize();
-}
-
 void Hoofdvenster::closeEvent(QCloseEvent* e) {
     emit wordtgesloten();
     QWidget::closeEvent(e);
@@ -346,19 +313,6 @@ Modus Hoofdvenster::modus() const {
     if (MM->isChecked()) return Modus::MensMens;
     if (CC->isChecked()) return Modus::ComputerComputer;
     return Modus::ComputerMens;
-}
-
-bool Hoofdvenster::geluid() const {
-    return Geluidcheck->isChecked();
-}
-bool Hoofdvenster::nummers() const {
-    return Nummers->isChecked();
-}
-bool Hoofdvenster::snel() const {
-    return Snel->isChecked();
-}
-bool Hoofdvenster::stapvoorstap() const {
-    return StapVoorStap->isChecked();
 }
 
 void Hoofdvenster::vinkstapvoorstap() {

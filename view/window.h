@@ -26,6 +26,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "geometry.h"
 #include "layer.h"
 
 // The player mode, as the radio buttons of the panel "Spelers" show it.
@@ -85,17 +86,17 @@ class Hoofdvenster : public QWidget {
 
     // What match control reads: the options as the controls show them now.
     Modus modus() const;
-    bool geluid() const;
-    bool nummers() const;
-    bool snel() const;
-    bool stapvoorstap() const;
+    bool geluid() const { return Geluidcheck->isChecked(); }
+    bool nummers() const { return Nummers->isChecked(); }
+    bool snel() const { return Snel->isChecked(); }
+    bool stapvoorstap() const { return StapVoorStap->isChecked(); }
     // Ticks "Stap voor Stap" as a click would (its handler runs).
     void vinkstapvoorstap();
 
     // The layout factor, and a design length at it: rounded, halves to
     // even; at a factor of 1 the length itself.
     double factor() const { return Factor; }
-    int32_t schaal(int32_t design) const;
+    int32_t schaal(int32_t design) const { return schaalmaat(design, Factor); }
     // Lays the whole window out at a factor of its design size: every
     // control from its design values, the style's metrics, the minimum and
     // the client size; the board follows at the next size notification.
@@ -135,10 +136,6 @@ class Hoofdvenster : public QWidget {
 
 // The main window, from every layer; null while there is none.
 extern Hoofdvenster* Form1;
-
-// The window's face, regular, at a size in logical pixels (bold captions
-// start from it too).
-QFont vensterletter(int pixels);
 
 // First values of the view's data, as at program start: the recordings
 // parsed into their table.
