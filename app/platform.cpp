@@ -19,10 +19,10 @@ QtMessageHandler Vorige;
 QMutex Slot;
 QStringList Vastgehouden; // the platform's reports while it starts
 struct Bericht {
-    QtMsgType type;
+    QtMsgType soort;
     QString tekst;
 };
-QList<Bericht> Uitgesteld;
+QList<Bericht> Wachtendeberichten; // every message, until the platform has started
 
 // The cause in the player's words. An X server that cannot be reached is by
 // far the common case (a terminal without a graphical session, a remote
@@ -52,7 +52,7 @@ void startmelder(QtMsgType type, const QMessageLogContext& context, const QStrin
     }
     const bool platform = context.category && qstrncmp(context.category, "qt.qpa", 6) == 0;
     if (platform) Vastgehouden << msg;
-    Uitgesteld.append({type, msg});
+    Wachtendeberichten.append({type, msg});
 }
 
 // The destroy notification of the X protocol, as the xcb platform hands its
@@ -94,8 +94,8 @@ void bewaakstart() {
 void startgelukt() {
     qInstallMessageHandler(Vorige);
     const QMutexLocker lock(&Slot);
-    for (const Bericht& b : Uitgesteld) {
-        switch (b.type) {
+    for (const Bericht& b : Wachtendeberichten) {
+        switch (b.soort) {
         case QtDebugMsg:
             qDebug("%s", qPrintable(b.tekst));
             break;
@@ -107,7 +107,7 @@ void startgelukt() {
             break;
         }
     }
-    Uitgesteld.clear();
+    Wachtendeberichten.clear();
     Vastgehouden.clear();
 }
 

@@ -10,6 +10,7 @@
 #include "drawing.h"
 #include "form.h"
 #include "geometry.h"
+#include "persteen.h"
 #include "reset.h"
 
 namespace {

@@ -105,6 +105,19 @@ void startpartij() {
     }
 }
 
+namespace {
+
+void legklik(int32_t c, int32_t r) {
+    if (!Form1) return;
+    // The hand was shown when the press came; whether the point may be
+    // played is decided now.
+    TargetCol = c;
+    TargetRow = r;
+    if (accepteerklik(true)) zetmens();
+}
+
+} // namespace
+
 void zetmens() {
     if (houdtegen(legklik, TargetCol, TargetRow)) return;
     if (!gamerunning() || MoveCount >= MaxMoves) return;
@@ -132,14 +145,6 @@ void drukbord() {
     if (accepteerklik(HandShown)) zetmens();
 }
 
-void legklik(int32_t c, int32_t r) {
-    if (!Form1) return;
-    // The hand was shown when the press came; whether the point may be
-    // played is decided now.
-    TargetCol = c;
-    TargetRow = r;
-    if (accepteerklik(true)) zetmens();
-}
 
 void staptoets() {
     if (!Form1 || !Form1->stapvoorstap()) return;

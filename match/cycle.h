@@ -31,11 +31,10 @@ void startpartij();
 void computerzet();
 
 // A press on the board: accepted by the hover test's verdict, it commits
-// the person's move at TargetCol, TargetRow (zetmens). A press held back by
-// an update comes again as legklik, with its point; whether the point may
+// the person's move at TargetCol, TargetRow (zetmens). A commit that an
+// update holds back comes again with its point, and whether the point may
 // be played is decided then.
 void drukbord();
-void legklik(int32_t c, int32_t r);
 void zetmens();
 
 // The step key (space bar): in step mode, releases the next computer move.

@@ -7,6 +7,8 @@
 
 namespace {
 
+void voeruitgesteld();
+
 // A call held back: a routine without arguments, or one with two.
 struct Uitstel {
     void (*zonder)();
@@ -45,6 +47,18 @@ bool houdtegen(const Uitstel& u) {
     return true;
 }
 
+// Makes the calls held back, unless an update is under way.
+void voeruitgesteld() {
+    while (!bezig() && !Wachtrij.empty()) {
+        const Uitstel u = Wachtrij.front();
+        Wachtrij.pop_front();
+        if (u.zonder)
+            u.zonder();
+        else
+            u.met(u.a, u.b);
+    }
+}
+
 } // namespace
 
 bool bezig() {
@@ -81,15 +95,4 @@ Vastlegging::~Vastlegging() {
     --Vastleggingen;
     // A run posted during the update found it busy and did nothing.
     if (!bezig()) verzend();
-}
-
-void voeruitgesteld() {
-    while (!bezig() && !Wachtrij.empty()) {
-        const Uitstel u = Wachtrij.front();
-        Wachtrij.pop_front();
-        if (u.zonder)
-            u.zonder();
-        else
-            u.met(u.a, u.b);
-    }
 }

@@ -35,6 +35,3 @@ class Vastlegging {
     Vastlegging(const Vastlegging&) = delete;
     Vastlegging& operator=(const Vastlegging&) = delete;
 };
-
-// Makes the calls held back, unless an update is under way.
-void voeruitgesteld();

@@ -22,6 +22,14 @@ namespace {
 
 const QColor Key(0, 128, 0);
 
+// The device pixel ratio the layer pictures are drawn for: the window's
+// own, 1 on an ordinary screen, 1.5, 2 or more on high-density ones. The
+// pictures are drawn at that ratio, not at a whole one scaled afterwards,
+// so that at 1.5 the stones, digits and lines keep their pixels.
+qreal pixelverhouding() {
+    return Form1 ? Form1->devicePixelRatioF() : 1.0;
+}
+
 // Type sizes given in points are design points: the window was drawn at 120
 // pixels per inch, so a point is 120 / 72 design pixels (6 points are 10
 // pixels, 8 points 13).
@@ -124,19 +132,6 @@ const QImage& sprite(Sprite& s, const QImage& picture, int size, qreal scale, QR
     s.source = picture.cacheKey();
     s.wood = wood;
     return s.image;
-}
-
-// The font of the move numbers: the window's face at StoneRadius div 2
-// points. Drawn without antialiasing: at these sizes an antialiased round
-// digit ("0", "8") has no pixel of full coverage, so no pixel of it would
-// be white, black or red, and a red digit on a black stone would turn into
-// dark red smudges. Without it every pixel of a digit has the exact colour.
-// Full hinting keeps the digits on whole pixels.
-QFont nummerletter() {
-    QFont font = vensterletter(puntpixels(StoneRadius / 2));
-    font.setStyleStrategy(QFont::NoAntialias);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    return font;
 }
 
 // The square of the stone of move n, as far as drawing it can reach.
@@ -304,6 +299,29 @@ void neemfocusweg(Hoofdvenster* f) {
 
 } // namespace
 
+// The font of the move numbers: the window's face at StoneRadius div 2
+// points. Drawn without antialiasing: at these sizes an antialiased round
+// digit ("0", "8") has no pixel of full coverage, so no pixel of it would
+// be white, black or red, and a red digit on a black stone would turn into
+// dark red smudges. Without it every pixel of a digit has the exact colour.
+// Full hinting keeps the digits on whole pixels.
+QFont nummerletter() {
+    QFont font = vensterletter(puntpixels(StoneRadius / 2));
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+QRect componeersteen(QPainter& p, int32_t n, const QFont& font) {
+    zetsteen(p, n, font);
+    QRect changed = steenvak(MoveList[n]);
+    if (n > 1) changed |= steenvak(MoveList[n - 1]);
+    // The stone that wins the game, the last of the record (also when a
+    // replay draws it), rings its five.
+    if (n == MoveCount) changed |= vijfring(p, font);
+    return changed;
+}
+
 void legbordaan(Hoofdvenster* f) {
     const Bordrechthoek b = bordlaag(f->width(), f->height(), f->factor());
     f->Bordhout->setGeometry(b.left, b.top, b.width, b.height);
@@ -311,10 +329,6 @@ void legbordaan(Hoofdvenster* f) {
     berekengeometrie(b.width, b.height);
     f->Bord->setGeometry(b.left, b.top, b.width, b.height);
     f->Bord2->resize(b.width, b.height);
-}
-
-qreal pixelverhouding() {
-    return Form1 ? Form1->devicePixelRatioF() : 1.0;
 }
 
 void Hoofdvenster::tekenleegbord() {
@@ -331,16 +345,11 @@ void Hoofdvenster::tekensteen(int32_t n) {
     Bord2->Picture = std::move(Bord->Picture);
     Bord->Picture = QImage();
     Bord2->resize(Bord->size());
-    QRect changed = steenvak(MoveList[n]);
+    QRect changed;
     {
         QPainter p(&Bord2->Picture);
-        const QFont font = nummerletter();
-        zetsteen(p, n, font);
-        // The stone that wins the game, the last of the record (also when a
-        // replay draws it), rings its five.
-        if (n == MoveCount) changed |= vijfring(p, font);
+        changed = componeersteen(p, n, nummerletter());
     }
-    if (n > 1) changed |= steenvak(MoveList[n - 1]);
     Bord->Picture = Bord2->Picture;
     Bord->vernieuw(changed);
     standaardletter(this);
@@ -355,8 +364,7 @@ void Hoofdvenster::tekenalles() {
     {
         QPainter p(&Bord2->Picture);
         const QFont font = nummerletter();
-        for (int32_t i = 1; i <= MoveCount; ++i) zetsteen(p, i, font);
-        vijfring(p, font);
+        for (int32_t i = 1; i <= MoveCount; ++i) componeersteen(p, i, font);
     }
     Bord->Picture = Bord2->Picture;
     Bord->vernieuw();
@@ -366,25 +374,3 @@ void Hoofdvenster::tekenalles() {
     }
 }
 
-void tekenbordpersteen() {
-    Hoofdvenster* f = Form1;
-    f->tekenleegbord();
-    for (int32_t i = 1; i <= MoveCount; ++i) {
-        // The whole layer into a fresh buffer, the stone, the whole buffer
-        // back.
-        const QImage& layer = f->Bord->Picture;
-        QImage buffer(layer.size(), QImage::Format_RGB32);
-        buffer.setDevicePixelRatio(layer.devicePixelRatio());
-        {
-            QPainter p(&buffer);
-            p.setCompositionMode(QPainter::CompositionMode_Source);
-            p.drawImage(QPoint(0, 0), layer);
-            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            zetsteen(p, i, nummerletter());
-            if (i == MoveCount) vijfring(p, nummerletter());
-        }
-        f->Bord2->Picture = buffer;
-        f->Bord->Picture = buffer.copy();
-    }
-    f->Bord->vernieuw();
-}

@@ -2,7 +2,11 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QRect>
 #include <cstdint>
+
+class QPainter;
 
 // The ring on the stones of the five that won the game: a blue that neither
 // stone, the wood nor the red of the last move has.
@@ -14,14 +18,11 @@ class Hoofdvenster;
 // geometry computed for them; nothing is drawn.
 void legbordaan(Hoofdvenster* f);
 
-// The full redraw done the plain way: the empty board, then every stone
-// through its own whole-layer copy into the buffer and back.
-// Hoofdvenster::tekenalles gives exactly these pixels at a fraction of the cost;
-// this version is kept as the measure for it (tests, benchmark).
-void tekenbordpersteen();
+// The font of the move numbers for the stones' present size.
+QFont nummerletter();
 
-// The device pixel ratio the layer pictures are drawn for: the window's
-// own, 1 on an ordinary screen, 1.5, 2 or more on high-density ones. The
-// pictures are drawn at that ratio, not at a whole one scaled afterwards,
-// so that at 1.5 the stones, digits and lines keep their pixels.
-qreal pixelverhouding();
+// Composes the stone of move n with p, as tekensteen and tekenalles draw
+// each stone: the stone with its number or marker, its predecessor's mark
+// renewed, and, when n is the game's last move and won it, the ring on the
+// winning five. Returns the squares it changed.
+QRect componeersteen(QPainter& p, int32_t n, const QFont& font);

@@ -19,6 +19,7 @@
 #include "humanmove.h"
 #include "mode.h"
 #include "opname.h"
+#include "persteen.h"
 #include "platform.h"
 #include "playback.h"
 #include "record.h"
