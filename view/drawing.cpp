@@ -84,14 +84,14 @@ const int RimCover = 64;
 struct Sprite {
     QImage image;
     int size = -1;
-    qreal scale = 0;
+    qreal ratio = 0; // the device pixel ratio it was scaled for
     qint64 source = 0;
     QRgb wood = 0;
 };
 Sprite WhiteSprite, BlackSprite;
 
-const QImage& sprite(Sprite& s, const QImage& picture, int size, qreal scale, QRgb wood) {
-    if (s.size == size && s.scale == scale && s.source == picture.cacheKey() && s.wood == wood)
+const QImage& sprite(Sprite& s, const QImage& picture, int size, qreal ratio, QRgb wood) {
+    if (s.size == size && s.ratio == ratio && s.source == picture.cacheKey() && s.wood == wood)
         return s.image;
     QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
     const QRgb bg = picture.pixel(0, picture.height() - 1) & 0xFFFFFF;
@@ -101,7 +101,7 @@ const QImage& sprite(Sprite& s, const QImage& picture, int size, qreal scale, QR
             if ((line[x] & 0xFFFFFF) == bg) line[x] = 0;
     }
     // Premultiplied scaling averages only the stone's own pixels.
-    const int phys = qMax(1, qRound(size * scale));
+    const int phys = qMax(1, qRound(size * ratio));
     QImage scaled = argb.convertToFormat(QImage::Format_ARGB32_Premultiplied)
                         .scaled(phys, phys, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     for (int y = 0; y < scaled.height(); ++y) {
@@ -126,9 +126,9 @@ const QImage& sprite(Sprite& s, const QImage& picture, int size, qreal scale, QR
         }
     }
     s.image = scaled;
-    s.image.setDevicePixelRatio(scale);
+    s.image.setDevicePixelRatio(ratio);
     s.size = size;
-    s.scale = scale;
+    s.ratio = ratio;
     s.source = picture.cacheKey();
     s.wood = wood;
     return s.image;
@@ -288,7 +288,7 @@ void leegbuffer(Hoofdvenster* f) {
 }
 
 // After a stone drawing the layer's text font is the default one again: the
-// window's face at 8 points, a font of the window's own and so at its scale.
+// window's face at 8 points, a font of the window's own and so at its factor.
 void standaardletter(Hoofdvenster* f) {
     f->BordFont = vensterletter(f->schaal(puntpixels(8)));
 }
@@ -373,4 +373,3 @@ void Hoofdvenster::tekenalles() {
         neemfocusweg(this);
     }
 }
-

@@ -25,13 +25,13 @@ void Hoofdvenster::schaalvenster(double f) {
     // Every control from its design values, so that scaling again starts
     // from the design and no rounding piles up.
     for (const Ontwerpmaat& o : Ontwerpen) {
-        QWidget* w = o.control;
+        QWidget* w = o.element;
         if (o.letter > 0) {
             QFont font = w->font();
             font.setPixelSize(schaal(o.letter));
             w->setFont(font);
         }
-        if (o.bevel > 0) static_cast<QFrame*>(w)->setLineWidth(qMax(1, schaal(o.bevel)));
+        if (o.lijn > 0) static_cast<QFrame*>(w)->setLineWidth(qMax(1, schaal(o.lijn)));
         QRect r = schaalrechthoek(o.rechthoek, f);
         if (o.naartekst) {
             // As wide as its text at the new size, its middle where the

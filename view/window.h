@@ -113,13 +113,13 @@ class Hoofdvenster : public QWidget {
 
   private:
     // A control's design values, recorded when it is made: its rectangle,
-    // its font size (0: the window's font) and its bevel (0: none), and
-    // whether its width follows its text (then its middle stays where the
-    // design has it).
+    // its font size (0: the window's font), the width of its bevel (0:
+    // none), and whether its width follows its text (then its middle stays
+    // where the design has it).
     struct Ontwerpmaat {
-        QWidget* control;
+        QWidget* element;
         QRect rechthoek;
-        int letter, bevel;
+        int letter, lijn;
         bool naartekst;
     };
     std::vector<Ontwerpmaat> Ontwerpen;
