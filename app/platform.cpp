@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "language.h"
+
 namespace {
 
 QtMessageHandler Vorige;
@@ -32,14 +34,17 @@ QString oorzaak() {
     for (const QString& m : Vastgehouden)
         if (m.contains(QLatin1String("could not connect to display"))) {
             if (display.isEmpty())
-                return QStringLiteral("geen beeldscherm gevonden: DISPLAY is niet gezet. Start "
-                                      "Kalvor in een grafische sessie.");
-            return QStringLiteral("kan het beeldscherm DISPLAY=%1 niet bereiken. Start Kalvor "
-                                  "in een grafische sessie.")
+                return vertaal("Start",
+                               QT_TRANSLATE_NOOP("Start", "geen beeldscherm gevonden: DISPLAY "
+                                                          "is niet gezet. Start Kalvor in een "
+                                                          "grafische sessie."));
+            return vertaal("Start", QT_TRANSLATE_NOOP("Start", "kan het beeldscherm DISPLAY=%1 "
+                                                               "niet bereiken. Start Kalvor in "
+                                                               "een grafische sessie."))
                 .arg(QString::fromLocal8Bit(display));
         }
     const QString eerste = Vastgehouden.isEmpty() ? QString() : Vastgehouden.first();
-    return QStringLiteral("het grafische platform kon niet starten%1")
+    return vertaal("Start", QT_TRANSLATE_NOOP("Start", "het grafische platform kon niet starten%1"))
         .arg(eerste.isEmpty() ? QString(".") : QStringLiteral(": ") + eerste);
 }
 

@@ -85,7 +85,7 @@ void hersteltijden(const Bedenktijden& tijden) {
 void pauzeer() {
     if (!gamerunning() && !Replaying) return;
     Paused = true;
-    if (Form1) Form1->toonkrant("Pauze, druk op Return");
+    if (Form1) Form1->toonkrant(QCoreApplication::translate("Status", "Pauze, druk op Return"));
     SavedBlackTime = BlackTime;
     SavedWhiteTime = WhiteTime;
     while (Paused) Berichtwacht();

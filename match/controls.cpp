@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include <QCoreApplication>
+
 #include "board.h"
 #include "clocks.h"
 #include "cycle.h"
@@ -12,16 +14,29 @@
 #include "style.h"
 #include "takeback.h"
 
+namespace {
+
+// The players' names as the window's clock panels give them.
+QString mens() {
+    return QCoreApplication::translate("Hoofdvenster", "Mens");
+}
+QString computer(int n) {
+    return n == 1 ? QCoreApplication::translate("Hoofdvenster", "Computer 1")
+                  : QCoreApplication::translate("Hoofdvenster", "Computer 2");
+}
+
+} // namespace
+
 void kiesmensmens() {
     if (houdtegen(kiesmensmens)) return;
-    if (Form1) Form1->toonspelers("Mens", "Mens");
+    if (Form1) Form1->toonspelers(mens(), mens());
     wisscores();
     onthoudmodus(Modus::MensMens);
 }
 
 void kiescomputermens() {
     if (houdtegen(kiescomputermens)) return;
-    if (Form1) Form1->toonspelers("Computer 1", "Mens");
+    if (Form1) Form1->toonspelers(computer(1), mens());
     if (ModeHumanHuman && GameState == BlackToMove) {
         // The computer takes over black's turn.
         computerzet();
@@ -39,7 +54,7 @@ void kiescomputermens() {
 
 void kiescomputercomputer() {
     if (houdtegen(kiescomputercomputer)) return;
-    if (Form1) Form1->toonspelers("Computer 1", "Computer 2");
+    if (Form1) Form1->toonspelers(computer(1), computer(2));
     // Both colours now belong to the computers.
     laatmenszetten(false);
     if (gamerunning()) computerzet();

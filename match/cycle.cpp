@@ -1,5 +1,7 @@
 #include "cycle.h"
 
+#include <QCoreApplication>
+
 #include "board.h"
 #include "choice.h"
 #include "clocks.h"
@@ -85,7 +87,7 @@ void computerzet() {
 void startpartij() {
     if (houdtegen(startpartij)) return;
     if (!Form1) return;
-    Form1->noemstartknop("Nieuwe partij");
+    Form1->noemstartknop(QCoreApplication::translate("Hoofdvenster", "Nieuwe partij"));
     startgong();
     nieuweklokken();
     ++GamesStarted;
@@ -144,7 +146,6 @@ void zetmens() {
 void drukbord() {
     if (accepteerklik(HandShown)) zetmens();
 }
-
 
 void staptoets() {
     if (!Form1 || !Form1->stapvoorstap()) return;

@@ -1,5 +1,7 @@
 #include "replay.h"
 
+#include <QCoreApplication>
+
 #include "board.h"
 #include "clocks.h"
 #include "cycle.h"
@@ -18,7 +20,7 @@ void speelpartijna() {
     zetnaspelen(true);
     f->tekenleegbord();
     const QString caption = f->krant();
-    f->toonkrant("Partij wordt nagespeeld");
+    f->toonkrant(QCoreApplication::translate("Status", "Partij wordt nagespeeld"));
     const bool hand = HandShown;
     const int32_t n = MoveCount;
     for (int32_t i = 1; i <= n; ++i) {

@@ -1,5 +1,7 @@
 #include "statusline.h"
 
+#include <QCoreApplication>
+
 #include "board.h"
 #include "clocks.h"
 #include "humanmove.h"
@@ -8,27 +10,30 @@
 
 int32_t BlackWins, WhiteWins;
 
-std::string statustekst(int32_t state, int32_t moveCount, double blackClock, double whiteClock,
-                        double timeLimit) {
-    const std::string n = std::to_string(moveCount);
-    const std::string next = std::to_string(moveCount + 1);
+QString statustekst(int32_t state, int32_t moveCount, double blackClock, double whiteClock,
+                    double timeLimit) {
     switch (state) {
     case NoGame:
-        return "Druk op \"Start Partij\"";
+        return QCoreApplication::translate("Status", "Druk op \"Start Partij\"");
     case BlackToMove:
-        return "Zet " + next + ".  Zwart is aan zet";
+        return QCoreApplication::translate("Status", "Zet %1.  Zwart is aan zet")
+            .arg(moveCount + 1);
     case WhiteToMove:
-        return "Zet " + next + ".   Wit is aan zet   ";
+        return QCoreApplication::translate("Status", "Zet %1.   Wit is aan zet   ")
+            .arg(moveCount + 1);
     case BlackWon:
-        return overdetijd(whiteClock, timeLimit) ? "Wit verliest op de klok"
-                                                 : "Zwart wint in " + n + " zetten.";
+        return overdetijd(whiteClock, timeLimit)
+                   ? QCoreApplication::translate("Status", "Wit verliest op de klok")
+                   : QCoreApplication::translate("Status", "Zwart wint in %1 zetten.")
+                         .arg(moveCount);
     case WhiteWon:
-        return overdetijd(blackClock, timeLimit) ? "Zwart verliest op de klok"
-                                                 : "Wit wint in " + n + " zetten.";
+        return overdetijd(blackClock, timeLimit)
+                   ? QCoreApplication::translate("Status", "Zwart verliest op de klok")
+                   : QCoreApplication::translate("Status", "Wit wint in %1 zetten.").arg(moveCount);
     case Draw:
-        return "Het is remise na " + n + " zetten.";
+        return QCoreApplication::translate("Status", "Het is remise na %1 zetten.").arg(moveCount);
     default:
-        return std::string();
+        return QString();
     }
 }
 
@@ -53,8 +58,8 @@ void wisscores() {
 void toonstatus() {
     Hoofdvenster* f = Form1;
     if (!f) return;
-    const std::string text = statustekst(GameState, MoveCount, BlackClock, WhiteClock, TimeLimit);
-    if (!text.empty()) f->toonkrant(QString::fromStdString(text));
+    const QString text = statustekst(GameState, MoveCount, BlackClock, WhiteClock, TimeLimit);
+    if (!text.isEmpty()) f->toonkrant(text);
     f->schilderkrant();
     f->toonscore(BlackWins, WhiteWins);
     if (GameState >= BlackWon) {

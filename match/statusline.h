@@ -2,8 +2,8 @@
 // games won, written here only.
 #pragma once
 
+#include <QString>
 #include <cstdint>
-#include <string>
 
 // Games won by black and by white in this run.
 extern int32_t BlackWins, WhiteWins;
@@ -22,9 +22,10 @@ void wisscores();
 // The status line for a game state. States 1 and 2 name the move about to be
 // made; 3 to 5 the number of moves played. A win whose loser's displayed
 // clock is over the limit reads as a loss on time. Any other state gives an
-// empty text: the caller leaves the line as it is.
-std::string statustekst(int32_t state, int32_t moveCount, double blackClock, double whiteClock,
-                        double timeLimit);
+// empty text: the caller leaves the line as it is. In the user's language
+// (Status in the translations).
+QString statustekst(int32_t state, int32_t moveCount, double blackClock, double whiteClock,
+                    double timeLimit);
 
 // Refreshes the status line and the scores; sounds the gong when the game
 // is over.

@@ -14,7 +14,7 @@
 #   manual pages, dpkg-shlibdeps (dpkg-dev) for the package's Depends, and
 #   file, with which CPack picks the binaries for it.
 kalvor_packages=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev
-    qt6-base-dev qt6-multimedia-dev libgl-dev
+    qt6-base-dev qt6-multimedia-dev libgl-dev qt6-l10n-tools
     fonts-liberation2
     xvfb xauth imagemagick sox xdotool
     desktop-file-utils appstream groff-base dpkg-dev file)

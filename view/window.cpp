@@ -121,10 +121,10 @@ void Hoofdvenster::maaklagen() {
 // The panel "Spelers": the three player modes.
 void Hoofdvenster::maakspelers() {
     Spelers = paneel(this, 22, 225, 248, 116, Verlaagd);
-    Spelerscaption = label(Spelers, 12, 10, "Spelers", 17);
-    MM = radio(Spelers, 12, 36, 185, 17, "Mens tegen Mens");
-    CM = radio(Spelers, 12, 60, 201, 17, "Computer 1 tegen Mens");
-    CC = radio(Spelers, 12, 84, 225, 17, "Computer 1 tegen Computer 2");
+    Spelerscaption = label(Spelers, 12, 10, tr("Spelers"), 17);
+    MM = radio(Spelers, 12, 36, 185, 17, tr("Mens tegen Mens"));
+    CM = radio(Spelers, 12, 60, 201, 17, tr("Computer 1 tegen Mens"));
+    CC = radio(Spelers, 12, 84, 225, 17, tr("Computer 1 tegen Computer 2"));
     CM->setChecked(true);
 }
 
@@ -132,14 +132,15 @@ void Hoofdvenster::maakspelers() {
 // the rows named between them.
 void Hoofdvenster::maakstijlen() {
     Speelstijl = paneel(this, 22, 359, 248, 179, Verlaagd);
-    Speelstijlcaption = label(Speelstijl, 8, 6, "Computer 1", 17);
-    const char* names[5] = {"Roekeloos", "Aanvallend", "Normaal", "Behoedzaam", "Angstig"};
+    Speelstijlcaption = label(Speelstijl, 8, 6, tr("Computer 1"), 17);
+    const QString names[5] = {tr("Roekeloos"), tr("Aanvallend"), tr("Normaal"), tr("Behoedzaam"),
+                              tr("Angstig")};
     const int lefts[5] = {85, 84, 94, 78, 97};
     QLabel** labels[5] = {&Label1, &Label2, &Label3, &Label4, &Label5};
     for (int i = 0; i < 5; ++i) *labels[i] = label(Speelstijl, lefts[i], 45 + 24 * i, names[i], 13);
     // Centre each row name between the two columns of buttons.
     for (int i = 0; i < 5; ++i) centreer(*labels[i]);
-    Label6 = label(Speelstijl, 144, 6, "Computer 2", 17);
+    Label6 = label(Speelstijl, 144, 6, tr("Computer 2"), 17);
     Comp2stijl = paneel(Speelstijl, 175, 32, 57, 137, Buiten);
     QRadioButton** two[5] = {&Roekeloos2, &Aanvallend2, &Normaal2, &Behoedzaam2, &Angstig2};
     for (int i = 0; i < 5; ++i) *two[i] = radio(Comp2stijl, 21, 12 + 24 * i, 17, 17, {});
@@ -154,25 +155,25 @@ void Hoofdvenster::maakstijlen() {
 void Hoofdvenster::maakstatus() {
     Statuspaneel = paneel(this, 22, 54, 248, 153, Verlaagd);
     const QString tijdtip =
-        "Uren, minuten, seconden, milliseconden. Maximale speeltijd per speler: 9 uur.";
+        tr("Uren, minuten, seconden, milliseconden. Maximale speeltijd per speler: 9 uur.");
     Klok1 = paneel(Statuspaneel, 2, 2, 120, 84, Verhoogd);
-    Kleur1 = label(Klok1, 37, 8, "Zwart", 17);
+    Kleur1 = label(Klok1, 37, 8, tr("Zwart"), 17);
     Tijd1 = label(Klok1, 12, 54, "0:00:00.000", 17);
     Tijd1->setToolTip(tijdtip);
-    Speler1 = label(Klok1, 27, 32, "Computer 1", 13);
+    Speler1 = label(Klok1, 27, 32, tr("Computer 1"), 13);
     Klok2 = paneel(Statuspaneel, 124, 2, 120, 84, Verhoogd);
-    Kleur2 = label(Klok2, 47, 8, "Wit", 17, Qt::white);
+    Kleur2 = label(Klok2, 47, 8, tr("Wit"), 17, Qt::white);
     Tijd2 = label(Klok2, 12, 54, "0:00:00.000", 17, Qt::white);
     Tijd2->setToolTip(tijdtip);
-    Speler2 = label(Klok2, 41, 32, "Mens", 13, Qt::white);
+    Speler2 = label(Klok2, 41, 32, tr("Mens"), 13, Qt::white);
     for (QLabel* l : {Kleur1, Tijd1, Speler1, Kleur2, Tijd2, Speler2}) centreer(l);
     Standpaneel = paneel(Statuspaneel, 2, 88, 242, 30, Verhoogd, "-");
     Standpaneel->setFont(vet(17));
     Zwartscore = label(Standpaneel, 55, 6, "0", 17);
-    Zwartscore->setToolTip("Aantal partijen door Zwart gewonnen");
+    Zwartscore->setToolTip(tr("Aantal partijen door Zwart gewonnen"));
     Witscore = label(Standpaneel, 176, 6, "0", 17, Qt::white);
-    Witscore->setToolTip("Aantal partijen door Wit gewonnen");
-    Krant = paneel(Statuspaneel, 2, 120, 242, 30, Verhoogd, "Druk op 'Start partij'");
+    Witscore->setToolTip(tr("Aantal partijen door Wit gewonnen"));
+    Krant = paneel(Statuspaneel, 2, 120, 242, 30, Verhoogd, tr("Druk op 'Start partij'"));
     Krant->setFont(vet(17));
     kleur(Krant, QPalette::WindowText, Qt::yellow);
 }
@@ -180,13 +181,13 @@ void Hoofdvenster::maakstatus() {
 // The panel of the four check boxes.
 void Hoofdvenster::maakopties() {
     Settingspaneel = paneel(this, 22, 556, 249, 112, Verlaagd);
-    Geluidcheck = vink(Settingspaneel, 24, 12, 97, 17, "Geluid");
+    Geluidcheck = vink(Settingspaneel, 24, 12, 97, 17, tr("Geluid"));
     Geluidcheck->setChecked(true);
-    Nummers = vink(Settingspaneel, 24, 36, 161, 17, "Toon zetnummers");
-    Snel = vink(Settingspaneel, 24, 60, 177, 17, "Snelle computer");
-    StapVoorStap = vink(Settingspaneel, 24, 84, 177, 17, "Stap voor Stap");
-    StapVoorStap->setToolTip("Druk op Z voor de volgende zet (alleen bij Computer tegen "
-                             "Computer en bij Naspelen)");
+    Nummers = vink(Settingspaneel, 24, 36, 161, 17, tr("Toon zetnummers"));
+    Snel = vink(Settingspaneel, 24, 60, 177, 17, tr("Snelle computer"));
+    StapVoorStap = vink(Settingspaneel, 24, 84, 177, 17, tr("Stap voor Stap"));
+    StapVoorStap->setToolTip(tr("Druk op Z voor de volgende zet (alleen bij Computer tegen "
+                                "Computer en bij Naspelen)"));
 }
 
 // The Tab key's order of the top-level controls; a group of radio buttons
@@ -219,7 +220,7 @@ void Hoofdvenster::legontwerpvast() {
 Hoofdvenster::Hoofdvenster(QWidget* parent) : QWidget(parent) {
     Form1 = this;
     kiesvensterstijl();
-    setWindowTitle(QStringLiteral("Kalvor  (5 op een rijtje)"));
+    setWindowTitle(tr("Kalvor  (5 op een rijtje)"));
     resize(DesignWidth, DesignHeight);
     setMinimumSize(DesignWidth, DesignHeight);
     setFont(vensterletter(13));
@@ -228,14 +229,14 @@ Hoofdvenster::Hoofdvenster(QWidget* parent) : QWidget(parent) {
     maaklagen();
     maakspelers();
     maakstijlen();
-    Startknop = knop(this, 24, 12, "Start partij", " Pauzeer met de 'PAUSE'-toets  ");
+    Startknop = knop(this, 24, 12, tr("Start partij"), tr(" Pauzeer met de 'PAUSE'-toets  "));
     maakstatus();
-    Zetterug = knop(this, 201, 12, "Neem zet terug", " = Backspace  ");
+    Zetterug = knop(this, 201, 12, tr("Neem zet terug"), tr(" = Backspace  "));
     maakopties();
-    ToonPartij =
-        knop(this, 378, 12, "Speel partij na", " Breek het het naspelen af met de Esc-toets ");
-    Scoresnaar0 = knop(this, 555, 12, "Zet scores op 0 - 0", " = Delete  ");
-    Info = knop(this, 732, 12, "Een programma van", " = F1  ");
+    ToonPartij = knop(this, 378, 12, tr("Speel partij na"),
+                      tr(" Breek het het naspelen af met de Esc-toets "));
+    Scoresnaar0 = knop(this, 555, 12, tr("Zet scores op 0 - 0"), tr(" = Delete  "));
+    Info = knop(this, 732, 12, tr("Een programma van"), tr(" = F1  "));
     Klok = new QTimer(this);
     Klok->setInterval(1000);
     Herstartklok = new QTimer(this);
