@@ -112,6 +112,7 @@ void verbind(TForm1* f) {
     QObject::connect(f, &TForm1::wordtgesloten, f, &TForm1::FormClose);
     QObject::connect(f->Bord, &Beeldlaag::muisbeweegt, f, &TForm1::BordMouseMove);
     QObject::connect(f->Bord, &Beeldlaag::muisgedrukt, f, &TForm1::BordMouseDown);
+    QObject::connect(f->Bord, &Stenenlaag::kiest, f, &TForm1::BordKeyDown);
     const std::pair<QPushButton*, void (TForm1::*)()> buttons[] = {
         {f->Startknop, &TForm1::StartknopClick},
         {f->Zetterug, &TForm1::ZetterugClick},

@@ -50,6 +50,8 @@ class TForm1 : public Hoofdvenster {
     void FormKeyDown(int key);
     void BordMouseMove(int x, int y);
     void BordMouseDown();
+    // Return on the board, its cursor on (c, r).
+    void BordKeyDown(int c, int r);
 
     // The full redraw that match control asks for (sounds follow "Geluid"
     // again afterwards), and the last hover verdict.

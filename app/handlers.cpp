@@ -92,6 +92,9 @@ void TForm1::BordMouseMove(int x, int y) {
 void TForm1::BordMouseDown() {
     drukbord();
 }
+void TForm1::BordKeyDown(int c, int r) {
+    kiespunt(c, r);
+}
 void TForm1::tekenbord() {
     ::tekenbord();
 }

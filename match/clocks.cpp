@@ -14,6 +14,12 @@ double TimeLimit;
 double SavedBlackTime, SavedWhiteTime;
 bool Paused;
 
+namespace {
+
+bool Hervattoets; // the key being handled ended a pause
+
+} // namespace
+
 bool overdetijd(double clock, double limit) {
     return clock > limit;
 }
@@ -96,6 +102,15 @@ void hervat() {
     BlackTime = SavedBlackTime;
     WhiteTime = SavedWhiteTime;
     Paused = false;
+    Hervattoets = true;
+}
+
+bool toetshervatte() {
+    return Hervattoets;
+}
+
+void begintoets() {
+    Hervattoets = false;
 }
 
 void eindpauze() {
@@ -107,4 +122,5 @@ void beginklokken() {
     SavedBlackTime = SavedWhiteTime = 0;
     TimeLimit = 0.375; // nine hours
     Paused = false;
+    Hervattoets = false;
 }

@@ -52,6 +52,12 @@ void pauzeer();
 void hervat();
 void eindpauze();
 
+// Whether the key being handled ended a pause: Return resumes and is spent
+// on it, so that the board, which receives the same key after the key
+// table, places no stone with it. begintoets starts each key afresh.
+bool toetshervatte();
+void begintoets();
+
 // Waits for the next window event and dispatches it; the pause loop runs on
 // it. Tests install a driver of their own, and herstelberichtwacht puts the
 // program's back.

@@ -77,6 +77,7 @@ void sluitaf() {
 }
 
 void verwerktoets(int key) {
+    begintoets();
     switch (key) {
     case Qt::Key_Backspace:
         neemzetterug();

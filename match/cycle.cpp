@@ -147,6 +147,11 @@ void drukbord() {
     if (accepteerklik(HandShown)) zetmens();
 }
 
+void kiespunt(int32_t c, int32_t r) {
+    if (toetshervatte()) return;
+    legklik(c, r);
+}
+
 void staptoets() {
     if (!Form1 || !Form1->stapvoorstap()) return;
     if (houdtegen(staptoets)) return;

@@ -37,6 +37,12 @@ void computerzet();
 void drukbord();
 void zetmens();
 
+// Return on the board with its cursor on (c, r): the person's move there,
+// as a press on that point would make it, under the same rules (a person
+// to move, a free point in a running game, no computer move waiting). The
+// Return that ends a pause is spent on the pause.
+void kiespunt(int32_t c, int32_t r);
+
 // The step key (space bar): in step mode, releases the next computer move.
 void staptoets();
 

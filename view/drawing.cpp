@@ -293,8 +293,12 @@ void standaardletter(Hoofdvenster* f) {
     f->BordFont = vensterletter(f->schaal(puntpixels(8)));
 }
 
+// No control keeps the focus after a stone is drawn, so that the keys reach
+// the key table and no radio button takes Space or an arrow key as its
+// own; the board itself keeps it, for it is played with those keys.
 void neemfocusweg(Hoofdvenster* f) {
-    if (QWidget* w = f->focusWidget()) w->clearFocus();
+    QWidget* w = f->focusWidget();
+    if (w && w != f->Bord) w->clearFocus();
 }
 
 } // namespace
@@ -352,6 +356,7 @@ void Hoofdvenster::tekensteen(int32_t n) {
     }
     Bord->Picture = Bord2->Picture;
     Bord->vernieuw(changed);
+    Bord->meldzet(n);
     standaardletter(this);
     neemfocusweg(this);
 }
@@ -368,6 +373,7 @@ void Hoofdvenster::tekenalles() {
     }
     Bord->Picture = Bord2->Picture;
     Bord->vernieuw();
+    Bord->meldzet(0);
     if (MoveCount > 0) {
         standaardletter(this);
         neemfocusweg(this);

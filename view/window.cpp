@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 
+#include "access.h"
 #include "geometry.h"
 #include "playback.h"
 #include "widgetstyle.h"
@@ -113,9 +114,17 @@ void Hoofdvenster::maaklagen() {
     Bordlijnen = new Beeldlaag(this, Beeldlaag::Transparant);
     Bordlijnen->setAttribute(Qt::WA_TransparentForMouseEvents);
     Bordlijnen->setGeometry(304, 104, 473, 401);
-    Bord = new Beeldlaag(this, Beeldlaag::Transparant);
+}
+
+// The stones layer, on top of the other layers and below every control (the
+// buttons of the top row stand over the board's top edge). It is made right
+// after "Start partij", so that the Tab key goes from that button to the
+// board, and then stacked where the window's description puts it.
+void Hoofdvenster::maakstenenlaag() {
+    Bord = new Stenenlaag(this);
     Bord->setGeometry(280, 208, 545, 329);
     Bord->setMouseTracking(true);
+    Bord->stackUnder(Spelers);
 }
 
 // The panel "Spelers": the three player modes.
@@ -190,16 +199,47 @@ void Hoofdvenster::maakopties() {
                                 "Computer en bij Naspelen)"));
 }
 
-// The Tab key's order of the top-level controls; a group of radio buttons
-// is one stop.
+// The Tab key's order of the top-level controls, the board after "Start
+// partij"; a group of radio buttons is one stop.
 void Hoofdvenster::zettabvolgorde() {
-    QWidget* order[] = {Spelers,        Speelstijl, Startknop,   Statuspaneel, Zetterug,
-                        Settingspaneel, ToonPartij, Scoresnaar0, Info};
+    QWidget* order[] = {Spelers,  Speelstijl,     Startknop,  Bord,        Statuspaneel,
+                        Zetterug, Settingspaneel, ToonPartij, Scoresnaar0, Info};
     for (size_t i = 1; i < sizeof order / sizeof order[0]; ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     for (QWidget* group : {static_cast<QWidget*>(Spelers), static_cast<QWidget*>(Comp1Stijl),
                            static_cast<QWidget*>(Comp2stijl)})
         eentabstop(group);
+}
+
+// The names a screen reader says where a control's caption does not say
+// enough: the style buttons, which have none, and the panels, which it
+// reads as groups (access.h).
+void Hoofdvenster::noemvoorlezer() {
+    QRadioButton* const stijlen[3][5] = {
+        {},
+        {Roekeloos1, Aanvallend1, Normaal1, Behoedzaam1, Angstig1},
+        {Roekeloos2, Aanvallend2, Normaal2, Behoedzaam2, Angstig2}};
+    const QString namen[5] = {tr("Roekeloos"), tr("Aanvallend"), tr("Normaal"), tr("Behoedzaam"),
+                              tr("Angstig")};
+    for (int set = 1; set <= 2; ++set)
+        for (int i = 0; i < 5; ++i)
+            stijlen[set][i]->setAccessibleName(
+                (set == 1 ? tr("Computer 1: %1") : tr("Computer 2: %1")).arg(namen[i]));
+    const std::pair<QWidget*, QString> panelen[] = {{Spelers, tr("Spelers")},
+                                                    {Speelstijl, tr("Speelstijl")},
+                                                    {Comp1Stijl, tr("Stijl van computer 1")},
+                                                    {Comp2stijl, tr("Stijl van computer 2")},
+                                                    {Statuspaneel, tr("Klokken en stand")},
+                                                    {Klok1, tr("Klok van zwart")},
+                                                    {Klok2, tr("Klok van wit")},
+                                                    {Standpaneel, tr("Stand")},
+                                                    {Settingspaneel, tr("Instellingen")}};
+    for (const auto& [panel, naam] : panelen) panel->setAccessibleName(naam);
+    // A name of their own keeps the clocks from reporting a new name at
+    // every tick; their interface adds the time when a reader asks.
+    Tijd1->setAccessibleName(tr("Bedenktijd van zwart"));
+    Tijd2->setAccessibleName(tr("Bedenktijd van wit"));
+    maaktoegankelijk(this);
 }
 
 // Every control's design values as it has just been made, the labels that
@@ -230,6 +270,7 @@ Hoofdvenster::Hoofdvenster(QWidget* parent) : QWidget(parent) {
     maakspelers();
     maakstijlen();
     Startknop = knop(this, 24, 12, tr("Start partij"), tr(" Pauzeer met de 'PAUSE'-toets  "));
+    maakstenenlaag();
     maakstatus();
     Zetterug = knop(this, 201, 12, tr("Neem zet terug"), tr(" = Backspace  "));
     maakopties();
@@ -242,6 +283,7 @@ Hoofdvenster::Hoofdvenster(QWidget* parent) : QWidget(parent) {
     Herstartklok = new QTimer(this);
     Herstartklok->setInterval(5000);
     zettabvolgorde();
+    noemvoorlezer();
     legontwerpvast();
     BordFont = QFont("Sans Serif");
     // No control is active at start-up: the window holds the focus, as after

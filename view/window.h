@@ -28,6 +28,7 @@
 
 #include "geometry.h"
 #include "layer.h"
+#include "stoneslayer.h"
 
 // The player mode, as the radio buttons of the panel "Spelers" show it.
 enum class Modus { MensMens, ComputerMens, ComputerComputer };
@@ -38,8 +39,10 @@ class Hoofdvenster : public QWidget {
     explicit Hoofdvenster(QWidget* parent = nullptr);
     ~Hoofdvenster() override; // Form1 is cleared first, so nothing reaches a half-destroyed window
 
-    // Board layers, back to front.
-    Beeldlaag *Bordhout, *Witmodel, *Zwartmodel, *Bord2, *Bordlijnen, *Bord;
+    // Board layers, back to front; the stones layer on top takes the
+    // pointer and the keys.
+    Beeldlaag *Bordhout, *Witmodel, *Zwartmodel, *Bord2, *Bordlijnen;
+    Stenenlaag* Bord;
     QFont BordFont; // the stones layer's text font, used to measure the scores
 
     QLabel *Spelers, *Spelerscaption;
@@ -126,11 +129,13 @@ class Hoofdvenster : public QWidget {
     double Factor = 1.0;
 
     void maaklagen();
+    void maakstenenlaag();
     void maakspelers();
     void maakstijlen();
     void maakstatus();
     void maakopties();
     void zettabvolgorde();
+    void noemvoorlezer();
     void legontwerpvast();
 };
 
