@@ -53,21 +53,29 @@ class Toetsvoorrang : public QObject {
 
 // The window manager frames the window only once it is shown, and only then
 // is its real frame known: the first time it is (looked at every 50 ms for
-// two seconds; without a window manager there is none), a frame larger than
-// the one the window was fitted for may no longer fit, and the window is
-// fitted and centred again with the real one. A smaller frame fits as it
-// is, and the window is not moved under the user's eyes.
+// two seconds; without a window manager there is none). A frame larger than
+// the one the window was fitted for may no longer fit: the window is fitted
+// again, smaller, and centred. Otherwise the window is centred with the
+// real frame, unless the person has moved it meanwhile; a smaller frame
+// leaves the window its size, so that it does not change under the user's
+// eyes more than a move.
 void bewaakrand(TForm1* form) {
     auto* klok = new QTimer(form);
     klok->setInterval(50);
-    QObject::connect(klok, &QTimer::timeout, form, [form, klok, rounds = 0]() mutable {
-        const QMargins frame = echterand(form), guess = geschatterand();
+    const QPoint requested = form->pos();
+    QObject::connect(klok, &QTimer::timeout, form, [form, klok, requested, rounds = 0]() mutable {
+        const QMargins frame = echterand(form);
         if (frame.isNull() && ++rounds < 40) return;
         klok->stop();
         klok->deleteLater();
-        if (frame.left() + frame.right() > guess.left() + guess.right() ||
-            frame.top() + frame.bottom() > guess.top() + guess.bottom())
-            form->plaatsvenster(werkgebied(form->screen()), frame);
+        const QRect area = werkgebied(form->screen());
+        // The window manager keeps either the frame's
+        // corner or the client's where it was asked to.
+        const bool moved = form->pos() != requested && form->geometry().topLeft() != requested;
+        if (form->pastniet(area, frame))
+            form->plaatsvenster(area, frame);
+        else if (!moved)
+            form->centreer(area, frame);
     });
     klok->start();
 }
@@ -147,21 +155,36 @@ void verbind(TForm1* f) {
 } // namespace
 
 void TForm1::plaatsvenster(const QRect& area, const QMargins& frame) {
-    const int frameWidth = frame.left() + frame.right(), frameHeight = frame.top() + frame.bottom();
-    const double f = kiesfactor(area.width(), area.height(), frameWidth, frameHeight);
+    const double f = kiesfactor(area.width(), area.height(), frame.left() + frame.right(),
+                                frame.top() + frame.bottom());
     if (f != factor()) schaalvenster(f);
     // Widened now rather than by the first size notification, which comes
     // only once the window is shown and would then place it anew. Where
     // the frame is not known yet, the rule sees the client alone.
     verbreed();
-    // The frame's corner centred; the frame is there only once the window
-    // is shown, so it is the one given here, and so is the width to which a
-    // later size notification, seeing that frame, may widen the window: the
-    // frame stays on the work area however wide the window becomes.
-    const QRect shown = geometry() + frame;
-    const int outerWidth = qMax(shown.width(), minimumbreedte(shown.height(), factor()));
-    move(area.x() + (area.width() - outerWidth) / 2,
-         area.y() + (area.height() - shown.height()) / 2);
+    centreer(area, frame);
+}
+
+bool TForm1::pastniet(const QRect& area, const QMargins& frame) const {
+    return kiesfactor(area.width(), area.height(), frame.left() + frame.right(),
+                      frame.top() + frame.bottom()) < factor();
+}
+
+void TForm1::centreer(const QRect& area, const QMargins& frame) {
+    // The design's rule: the window as it was made (its design size at its
+    // factor) with its frame, centred, each half truncated.
+    const int frameWidth = frame.left() + frame.right(), frameHeight = frame.top() + frame.bottom();
+    int left = area.x() + (area.width() - (schaal(DesignWidth) + frameWidth)) / 2;
+    const int top = area.y() + (area.height() - (height() + frameHeight)) / 2;
+    // The size handler widens the window to the right, to the width the
+    // minimum-width rule gives its framed height: where that width fits the
+    // work area, the window is moved left as far as it must to keep its
+    // frame on it.
+    const int outerWidth =
+        qMax(width() + frameWidth, minimumbreedte(height() + frameHeight, factor()));
+    if (outerWidth <= area.width())
+        left = qMax(area.x(), qMin(left, area.right() + 1 - outerWidth));
+    move(left, top);
 }
 
 void TForm1::FormCreate() {

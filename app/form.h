@@ -20,6 +20,13 @@ class TForm1 : public Hoofdvenster {
     // Fits the window to a work area: the largest factor at which it fits
     // with a frame of the given margins, and the frame centred there.
     void plaatsvenster(const QRect& area, const QMargins& frame);
+    // Whether the window at its factor no longer fits the work area with
+    // that frame.
+    bool pastniet(const QRect& area, const QMargins& frame) const;
+    // Places the window with that frame by the design's rule: the window as
+    // made, with its frame, centred on the work area; moved left where the
+    // widening to the minimum width would take its frame off the work area.
+    void centreer(const QRect& area, const QMargins& frame);
 
     // The handlers of the controls, the board, the timers, the keys and
     // the closing of the window.

@@ -285,6 +285,7 @@ Hoofdvenster::Hoofdvenster(QWidget* parent) : QWidget(parent) {
     zettabvolgorde();
     noemvoorlezer();
     legontwerpvast();
+    for (QAbstractButton* b : findChildren<QAbstractButton*>()) pascaption(b);
     BordFont = QFont("Sans Serif");
     // No control is active at start-up: the window holds the focus, as after
     // every stone drawn, so that the keys reach the key table and no radio
@@ -350,6 +351,7 @@ void Hoofdvenster::toonscore(int32_t zwart, int32_t wit) {
 
 void Hoofdvenster::noemstartknop(const QString& caption) {
     Startknop->setText(caption);
+    pascaption(Startknop);
 }
 
 Modus Hoofdvenster::modus() const {

@@ -137,6 +137,9 @@ class Hoofdvenster : public QWidget {
     void zettabvolgorde();
     void noemvoorlezer();
     void legontwerpvast();
+    // Sets a button's caption a little tighter, or smaller, where it would
+    // not keep clear of its control's edges at its size.
+    void pascaption(QAbstractButton* b) const;
 };
 
 // The main window, from every layer; null while there is none.
