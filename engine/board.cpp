@@ -7,8 +7,8 @@
 #include "style.h"
 #include "update.h"
 
-int32_t Bordgrootte = GameBoardSize;
-MoveRecord MoveList[MaxBoardMoves + 1];
+int32_t BoardLines = GameBoardSize;
+MoveRecord MoveList[MaxBoardPoints + 1];
 int32_t MoveCount;
 int32_t SideToMove;
 int32_t GameState;
@@ -27,7 +27,7 @@ void zetcodes(int set, int32_t black, int32_t white) {
 }
 
 void beginengine() {
-    if (Bordgrootte != GameBoardSize) zetbordgrootte(GameBoardSize);
+    if (BoardLines != GameBoardSize) zetbordgrootte(GameBoardSize);
     std::memset(MoveList, 0, sizeof MoveList);
     std::memset(EvalSet, 0, sizeof EvalSet);
     MoveCount = 0;

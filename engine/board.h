@@ -1,13 +1,13 @@
 // Board, game record and the two evaluation sets.
 //
-// Board size: the engine plays a square board of Bordgrootte lines, any size
+// Board size: the engine plays a square board of BoardLines lines, any size
 // from MinBoardSize to MaxBoardSize, chosen at run time with zetbordgrootte
 // (reset.h).
 // The game in the window always plays GameBoardSize = 19, the default; the
 // other sizes serve the tournament boards of 15 and 20.
 //
 // Indexing: every array follows the board. Points are [column][row] with both
-// 1..N for N = Bordgrootte (column 1 the left edge, row 1 the top edge); window
+// 1..N for N = BoardLines (column 1 the left edge, row 1 the top edge); window
 // tables are indexed by their centre, whose index along the window's direction
 // runs 3..N-2; moves are 1..N*N. Arrays are sized for the largest board,
 // bound + 1, and index 0 is never used, so no code anywhere translates between
@@ -39,14 +39,14 @@
 
 #include <cstdint>
 
-constexpr int GameBoardSize = 19; // the game's board, and the default Bordgrootte
+constexpr int GameBoardSize = 19; // the game's board, and the default BoardLines
 constexpr int MinBoardSize = 15;  // the sizes zetbordgrootte accepts
 constexpr int MaxBoardSize = 20;  // the largest, for which every array is sized
 constexpr int FirstCentre = 3;    // window centres 3..N-2 along a window's line
 constexpr int MaxCentre = MaxBoardSize - 2;
-constexpr int MaxMoves = GameBoardSize * GameBoardSize;    // moves 1..361 of the game
-constexpr int MaxBoardMoves = MaxBoardSize * MaxBoardSize; // room in MoveList
-constexpr int WindowCount = 1020;                          // windows of the game's board
+constexpr int MaxMoves = GameBoardSize * GameBoardSize;     // moves 1..361 of the game
+constexpr int MaxBoardPoints = MaxBoardSize * MaxBoardSize; // room in MoveList
+constexpr int WindowCount = 1020;                           // windows of the game's board
 
 // GameState codes; 3 and above mean the game is over.
 constexpr int32_t NoGame = 0;
@@ -82,9 +82,9 @@ struct EvalRecord {
 
 // Lines of the board being played, MinBoardSize..MaxBoardSize; GameBoardSize
 // until zetbordgrootte chooses another.
-extern int32_t Bordgrootte;
+extern int32_t BoardLines;
 
-extern MoveRecord MoveList[MaxBoardMoves + 1];
+extern MoveRecord MoveList[MaxBoardPoints + 1];
 extern int32_t MoveCount;  // MoveList[1..MoveCount] is the game so far
 extern int32_t SideToMove; // code (set 1) of the side whose turn it is
 extern int32_t GameState;
@@ -116,7 +116,7 @@ extern bool StepRequested;
 // In unsigned arithmetic c - 1 < N holds exactly for c in 1..N: one
 // comparison per coordinate on the update's path.
 inline bool onboard(int c, int r) {
-    const unsigned n = static_cast<unsigned>(Bordgrootte);
+    const unsigned n = static_cast<unsigned>(BoardLines);
     return static_cast<unsigned>(c) - 1u < n && static_cast<unsigned>(r) - 1u < n;
 }
 inline bool gamerunning() {

@@ -22,7 +22,7 @@ void wisselbeurt() {
 }
 
 void legzet(int32_t c, int32_t r) {
-    if (MoveCount >= Bordgrootte * Bordgrootte) return;
+    if (MoveCount >= BoardLines * BoardLines) return;
     ++MoveCount;
     MoveList[MoveCount] = {c, r, SideToMove};
     verwerkzet(MoveCount);

@@ -45,7 +45,7 @@ void neemterug(int32_t k);
 // The whole game: record, turn, state and both sets, so that a caller can try
 // a position out and put the game back as it was.
 struct Partijkopie {
-    MoveRecord moves[MaxBoardMoves + 1];
+    MoveRecord moves[MaxBoardPoints + 1];
     int32_t count, side, state;
     Vijfvenster five;
     EvalRecord sets[3];

@@ -8,7 +8,7 @@
 
 namespace {
 
-// The state of a set on the empty board of Bordgrootte lines: every window
+// The state of a set on the empty board of BoardLines lines: every window
 // of the board with product 1, and every point's score the number of windows
 // through it, counted window by window. Built once per size; a reset copies
 // it over everything but the codes, so the entries beyond the board are 0.
@@ -62,7 +62,7 @@ void nieuwepartij() {
 // Kept with the reset: a new size is first of all a new empty board.
 bool zetbordgrootte(int32_t n) {
     if (n < MinBoardSize || n > MaxBoardSize) return false;
-    Bordgrootte = n;
+    BoardLines = n;
     bouwlijntabel();
     kieskeuze();
     Leeg.bouw(n);

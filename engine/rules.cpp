@@ -21,16 +21,16 @@ bool vijfwint(const EvalRecord& s, int cc, int cr, int dc, int dr, int32_t k) {
 namespace {
 
 // The stones of set 1 as the rule reads them: 0 free, Zwart, Wit, and Muur
-// on the Rand points beyond every edge, so that a walk of up to five steps
-// from any point of the board needs no bounds test. Points are the board's
-// own (column, row), 1..N, stored Rand places in.
+// on a margin of Marge points beyond every edge, so that a walk of up to
+// five steps from any point of the board needs no bounds test. Points are
+// the board's own (column, row), 1..N, stored Marge places in.
 constexpr int Zwart = 1, Wit = 2, Muur = 3;
-constexpr int Rand = 5;
-constexpr int Breedte = MaxBoardSize + 1 + 2 * Rand;
+constexpr int Marge = 5;
+constexpr int Breedte = MaxBoardSize + 1 + 2 * Marge;
 int8_t Stenen[Breedte][Breedte];
 
 int8_t& veld(int c, int r) {
-    return Stenen[c + Rand][r + Rand];
+    return Stenen[c + Marge][r + Marge];
 }
 
 constexpr int StapC[4] = {1, 0, 1, 1};
@@ -51,14 +51,15 @@ int reeks(int c, int r, int d) {
     return lo + hi + 1;
 }
 
-// The longest and the exact-five runs through the stone at (c, r).
-bool heeftvijf(int c, int r) {
+// Whether the stone at (c, r) stands in a run of exactly five, and in a run
+// of six or more.
+bool maaktvijf(int c, int r) {
     for (int d = 0; d < 4; ++d)
         if (reeks(c, r, d) == 5) return true;
     return false;
 }
 
-bool heeftlang(int c, int r) {
+bool maaktlang(int c, int r) {
     for (int d = 0; d < 4; ++d)
         if (reeks(c, r, d) > 5) return true;
     return false;
@@ -116,8 +117,8 @@ bool drie(int c, int r, int d) {
 bool verboden(int c, int r) {
     veld(c, r) = Zwart;
     bool uit = false;
-    if (!heeftvijf(c, r)) {
-        uit = heeftlang(c, r);
+    if (!maaktvijf(c, r)) {
+        uit = maaktlang(c, r);
         int v[4], fours = 0, threes = 0;
         bool recht;
         for (int d = 0; d < 4 && !uit; ++d) fours += v[d] = vieren(c, r, d, recht);
@@ -134,8 +135,8 @@ bool verboden(int c, int r) {
 
 void neemstenenover() {
     const EvalRecord& s = EvalSet[1];
-    for (int c = 1 - Rand; c <= MaxBoardSize + Rand; ++c)
-        for (int r = 1 - Rand; r <= MaxBoardSize + Rand; ++r) {
+    for (int c = 1 - Marge; c <= MaxBoardSize + Marge; ++c)
+        for (int r = 1 - Marge; r <= MaxBoardSize + Marge; ++r) {
             const int32_t k = onboard(c, r) ? s.Occupancy[c][r] : -1;
             veld(c, r) = k == 0 ? 0 : k == s.BlackCode ? Zwart : k == s.WhiteCode ? Wit : Muur;
         }
@@ -145,7 +146,7 @@ int weegpunt(int32_t c, int32_t r, bool zwart) {
     if (Spelregel == Renju) return zwart && verboden(c, r) ? Verboden : Speelbaar;
     if (Spelregel != ExactFive) return Speelbaar;
     veld(c, r) = zwart ? Zwart : Wit;
-    const int oordeel = !heeftvijf(c, r) && heeftlang(c, r) ? Zonderwinst : Speelbaar;
+    const int oordeel = !maaktvijf(c, r) && maaktlang(c, r) ? Zonderwinst : Speelbaar;
     veld(c, r) = 0;
     return oordeel;
 }

@@ -31,7 +31,7 @@ int32_t gewoon(const int32_t* v, int cells, int& at) {
 
 int32_t hoogstescoreeenvoudig(const Scoregrid& score, int32_t& col, int32_t& row) {
     int at;
-    const int32_t best = gewoon(&score[0][0], (Bordgrootte + 1) * Stride, at);
+    const int32_t best = gewoon(&score[0][0], (BoardLines + 1) * Stride, at);
     if (best > 0) {
         col = at / Stride;
         row = at % Stride;
@@ -130,5 +130,5 @@ Scanroutine scanvoor(int32_t) {
 #endif
 
 int32_t hoogstescore(const Scoregrid& score, int32_t& col, int32_t& row) {
-    return scanvoor(Bordgrootte)(score, col, row);
+    return scanvoor(BoardLines)(score, col, row);
 }

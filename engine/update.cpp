@@ -267,9 +267,9 @@ void zetinset(EvalRecord& s, int c, int r, int32_t k) {
 template <int DC, int DR> bool winnendevijf() {
     using L = Line<DC, DR>;
     const EvalRecord& s = EvalSet[1];
-    const int last = Bordgrootte - FirstCentre + 1;
-    for (int cc = DC == 0 ? 1 : FirstCentre; cc <= (DC == 0 ? Bordgrootte : last); ++cc)
-        for (int cr = DR == 0 ? 1 : FirstCentre; cr <= (DR == 0 ? Bordgrootte : last); ++cr) {
+    const int last = BoardLines - FirstCentre + 1;
+    for (int cc = DC == 0 ? 1 : FirstCentre; cc <= (DC == 0 ? BoardLines : last); ++cc)
+        for (int cr = DR == 0 ? 1 : FirstCentre; cr <= (DR == 0 ? BoardLines : last); ++cr) {
             const int32_t p = L::table(EvalSet[1])[L::index(cc, cr)];
             const int32_t k = p == s.BlackFive ? s.BlackCode : p == s.WhiteFive ? s.WhiteCode : 0;
             if (k != 0 && vijfwint(s, cc, cr, DC, DR, k)) {
@@ -311,7 +311,7 @@ void herbouwsets() {
 }
 
 void bouwlijntabel() {
-    Lijnen.bouw(Bordgrootte);
+    Lijnen.bouw(BoardLines);
 }
 
 void verwerkzet(int32_t n) {

@@ -151,7 +151,7 @@ int procent(long long n, long long games) {
 void speeltabel(long long games, uint64_t seed) {
     std::printf("games won by computer 1 (black) / computer 2 (white), in %% of %lld games a "
                 "pair on %d x %d;\nrows: computer 1's style, columns: computer 2's\n",
-                games, Bordgrootte, Bordgrootte);
+                games, BoardLines, BoardLines);
     std::printf("%-11s", "");
     for (int white = Roekeloos; white <= Angstig; ++white) std::printf("%11s", stijlnaam(white));
     std::printf("\n");
@@ -177,7 +177,7 @@ const char* leesaantal(const char* text, long long& games) {
     uint64_t m;
     if (const char* why = leesdecimaal(text, negative, m)) return why;
     if (negative && m != 0) return "must not be negative";
-    if (m > static_cast<uint64_t>(LLONG_MAX / (2 * MaxBoardMoves))) return "number out of range";
+    if (m > static_cast<uint64_t>(LLONG_MAX / (2 * MaxBoardPoints))) return "number out of range";
     games = static_cast<long long>(m);
     return nullptr;
 }

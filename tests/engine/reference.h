@@ -105,7 +105,7 @@ inline void fromscratch(Set& s) {
     });
 }
 
-inline void empty(Set& s, int32_t black, int32_t white, int n = Bordgrootte) {
+inline void empty(Set& s, int32_t black, int32_t white, int n = BoardLines) {
     std::memset(&s, 0, sizeof s);
     s.n = n;
     s.black = black;

@@ -23,7 +23,7 @@
 // played on.
 struct Sessie : Partijkopie {
     Protocolstaat staat;
-    int32_t size, regel;
+    int32_t grootte, regel;
     bool verder = true;  // false once END was read
     std::string laatste; // the last answer
 
@@ -33,12 +33,12 @@ struct Sessie : Partijkopie {
     }
     void laad() {
         // Another session may play another board: its tables are made anew.
-        if (Bordgrootte != size) zetbordgrootte(size);
+        if (BoardLines != grootte) zetbordgrootte(grootte);
         zetspelregel(regel);
         herstelpartij(*this);
     }
     void bewaar() {
-        size = Bordgrootte, regel = Spelregel;
+        grootte = BoardLines, regel = Spelregel;
         bewaarpartij(*this);
     }
     // Sends lines separated by '\n' one at a time and returns all answers.

@@ -138,7 +138,7 @@ bool inblok(Protocolstaat& p, std::string_view regel, std::string& uit) {
     if (isnaam(woord, "END")) return false;
     if (isnaam(woord, "DONE")) {
         if (!rest.empty() && !p.bordfout) p.bordfout = "DONE takes no arguments";
-        stuuruitgesteld(p, uit);
+        stuurnoten(p, uit);
         p.inbord = false;
         if (!p.gestart) return fout(uit, "not started, send START first"), true;
         if (p.bordfout) return fout(uit, p.bordfout), true;
