@@ -8,6 +8,7 @@
 #include "record.h"
 #include "reset.h"
 #include "rules.h"
+#include "setup.h"
 #include "style.h"
 #include "update.h"
 
@@ -104,4 +105,12 @@ BENCHMARK(BM_Reset);
 
 } // namespace
 
-BENCHMARK_MAIN();
+// The engine is set up once, as a program does at its start.
+int main(int argc, char** argv) {
+    beginengine();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

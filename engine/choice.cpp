@@ -66,9 +66,9 @@ int32_t kiesgefilterd(const Scoregrid& score, int32_t& col, int32_t& row) {
     return hoogste;
 }
 
-// The routine kieszet finds its point with; kieskeuze keeps it in step with
-// the board and the rule.
-Scanroutine Puntkeuze = scanvoor(GameBoardSize);
+// The routine kieszet finds its point with, taken by kieskeuze for the board
+// and the rule in play.
+Scanroutine Puntkeuze;
 
 // The point of the highest score the rule allows, or the draw when no point
 // scores.

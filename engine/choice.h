@@ -29,5 +29,6 @@ bool kieshoogste();
 
 // Takes the routine with which the choice finds its point for the board and
 // the rule now played: the plain scan under Freestyle, the scan through the
-// rule's filter under the others. zetbordgrootte and zetspelregel call it.
+// rule's filter under the others. richtspelin (setup.h) calls it whenever
+// the size or the rule is set.
 void kieskeuze();

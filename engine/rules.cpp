@@ -1,16 +1,8 @@
 #include "rules.h"
 
 #include "board.h"
-#include "choice.h"
 
 int32_t Spelregel = Freestyle;
-
-bool zetspelregel(int32_t regel) {
-    if (regel != Freestyle && regel != ExactFive && regel != Renju) return false;
-    Spelregel = regel;
-    kieskeuze();
-    return true;
-}
 
 bool vijfwint(const EvalRecord& s, int cc, int cr, int dc, int dr, int32_t k) {
     if (Spelregel == Freestyle || (Spelregel == Renju && k == s.WhiteCode)) return true;

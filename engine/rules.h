@@ -27,12 +27,9 @@ constexpr int32_t Freestyle = 0;
 constexpr int32_t ExactFive = 1;
 constexpr int32_t Renju = 2;
 
-// The rule in force; Freestyle until zetspelregel chooses another.
+// The rule in force, set by richtspelin (setup.h) alone, since the choice
+// takes its scan by it.
 extern int32_t Spelregel;
-
-// Plays by the rule from the next move on (a game running keeps its state);
-// a value that is no rule changes nothing and gives false.
-bool zetspelregel(int32_t regel);
 
 // Whether the five of code k in the window centred at (cc, cr), stepping
 // (dc, dr), in set s wins under the rule: always under Freestyle and for

@@ -113,8 +113,8 @@ constexpr std::array<Scanroutine, MaxBoardSize - MinBoardSize + 1> Breed =
 
 } // namespace
 
-// The processor is asked here, not in a static of this file: the choice
-// takes its scan while the program's statics are still being made.
+// The processor is asked at every call; the choice takes its scan once for
+// each setup of the board and the rule (kieskeuze), not once a move.
 Scanroutine scanvoor(int32_t n) {
     __builtin_cpu_init();
     if (__builtin_cpu_supports("avx2")) return Breed[n - MinBoardSize];

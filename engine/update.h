@@ -31,6 +31,6 @@ void herbouwsets();
 void beginopstelling();
 void eindopstelling();
 
-// Builds the update's per-point line table for the board of BoardLines lines
-// (zetbordgrootte calls it; the table starts out built for GameBoardSize).
+// Builds the update's per-point line table for the board of BoardLines
+// lines. richtspelin (setup.h) calls it whenever the size is set.
 void bouwlijntabel();

@@ -22,8 +22,8 @@
 #include "opdrachtregel.h"
 #include "random.h"
 #include "record.h"
-#include "reset.h"
 #include "rules.h"
+#include "setup.h"
 #include "style.h"
 #include "version.h"
 
@@ -239,8 +239,8 @@ int main(int argc, char** argv) {
 
     if (table && styles)
         return weiger("--table plays every style; --black and --white do not go with it");
-    zetbordgrootte(size);
-    zetspelregel(rule);
+    beginengine();
+    richtspelin(size, rule);
     beginvoortgang(table ? 25 * games : games);
     if (table) {
         speeltabel(games, seed);

@@ -11,8 +11,11 @@
 #include "random.h"
 #include "record.h"
 #include "reset.h"
+#include "setup.h"
 #include "style.h"
 #include "update.h"
+
+constexpr int WindowCount = 1020; // windows of the game's board
 
 inline int Dispatches = 0;
 inline void telbericht() {

@@ -16,6 +16,7 @@
 #include "record.h"
 #include "reset.h"
 #include "rules.h"
+#include "setup.h"
 #include "update.h"
 
 // The session's game is the engine's copy of a game (Partijkopie: the
@@ -32,9 +33,9 @@ struct Sessie : Partijkopie {
         bewaar();
     }
     void laad() {
-        // Another session may play another board: its tables are made anew.
-        if (BoardLines != grootte) zetbordgrootte(grootte);
-        zetspelregel(regel);
+        // Another session may play another board or rule: the engine is set
+        // up for this one's, then given its game.
+        richtspelin(grootte, regel);
         herstelpartij(*this);
     }
     void bewaar() {

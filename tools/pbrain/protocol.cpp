@@ -5,8 +5,8 @@
 
 #include "blokken.h"
 #include "record.h"
-#include "reset.h"
 #include "rules.h"
+#include "setup.h"
 #include "spel.h"
 #include "style.h"
 #include "version.h"
