@@ -23,11 +23,10 @@ void speelzetten(benchmark::State& state) {
     long moves = 0, game = 0;
     beginpartij(BlackToMove);
     for (auto _ : state) {
-        if (!gamerunning() || !kieszet()) {
+        if (!speelcomputerzet()) {
             beginpartij(++game % 2 == 0 ? BlackToMove : WhiteToMove);
             continue;
         }
-        legzet(TargetCol, TargetRow);
         ++moves;
     }
     state.counters["moves"] = static_cast<double>(moves);
@@ -64,10 +63,7 @@ void BM_Update(benchmark::State& state) {
     beginpartij(BlackToMove);
     MoveRecord game[MaxMoves + 1];
     int length = 0;
-    while (gamerunning() && kieszet() && length < 60) {
-        legzet(TargetCol, TargetRow);
-        game[++length] = MoveList[MoveCount];
-    }
+    while (length < 60 && speelcomputerzet()) game[++length] = MoveList[MoveCount];
     int n = length + 1;
     for (auto _ : state) {
         if (n > length) {
@@ -91,9 +87,7 @@ void BM_Choice(benchmark::State& state) {
     zetstijl(2, Normaal);
     zaai(5);
     beginpartij(BlackToMove);
-    while (gamerunning() && MoveCount < 30 && kieszet()) {
-        legzet(TargetCol, TargetRow);
-    }
+    while (MoveCount < 30 && speelcomputerzet()) {}
     for (auto _ : state) benchmark::DoNotOptimize(kieszet());
 }
 BENCHMARK(BM_Choice);

@@ -18,7 +18,8 @@ void denkna(uint32_t ms);
 // Chooses the move for the side to move into TargetCol, TargetRow and returns
 // true; or, when no empty point has a positive score, sets GameState to 5 and
 // returns false. Does nothing and returns false outside a running game. The
-// move itself is committed by the caller.
+// computer's move is speelcomputerzet (record.h), which commits the point;
+// only the tests and benchmarks of the choice itself call this alone.
 bool kieszet();
 
 // The choice from the fifth move on, in any position with a game running:

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "choice.h"
 #include "reset.h"
 #include "update.h"
 
@@ -27,6 +28,12 @@ void legzet(int32_t c, int32_t r) {
     MoveList[MoveCount] = {c, r, SideToMove};
     verwerkzet(MoveCount);
     wisselbeurt();
+}
+
+bool speelcomputerzet() {
+    if (!kieszet() || MoveCount >= BoardLines * BoardLines) return false;
+    legzet(TargetCol, TargetRow);
+    return true;
 }
 
 void neemterug(int32_t k) {

@@ -35,6 +35,14 @@ void wisselbeurt();
 // turn. Nothing happens once all points are recorded.
 void legzet(int32_t c, int32_t r);
 
+// The computer's move for the side to move: the choice (kieszet, choice.h)
+// and its commit (legzet) as one step, for the game, the tools and the
+// benchmarks alike. Returns whether a stone was placed, and leaves
+// TargetCol, TargetRow at the point chosen. False outside a running game,
+// when the choice finds no point that scores (it calls the game drawn), and
+// when all points are recorded.
+bool speelcomputerzet();
+
 // Takes back the last k moves (0..MoveCount): the record is lowered, the turn
 // goes back one colour per move taken back, the game runs again with that
 // side to move, and both sets are rebuilt from what remains. With k = 0 the

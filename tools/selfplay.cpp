@@ -18,7 +18,6 @@
 #endif
 
 #include "board.h"
-#include "choice.h"
 #include "opdrachtregel.h"
 #include "random.h"
 #include "record.h"
@@ -112,7 +111,7 @@ void wisvoortgang() {
 // One game from the empty board; the opener is black for odd game numbers.
 void speelpartij(long long number) {
     beginpartij(number % 2 == 1 ? BlackToMove : WhiteToMove);
-    while (gamerunning() && kieszet()) legzet(TargetCol, TargetRow);
+    while (speelcomputerzet()) {}
 }
 
 struct Uitslag {

@@ -1,6 +1,7 @@
 // Fixture routines for the engine tests: a new game in the default codes, on
 // the game's board unless another size is asked for, and the commit of a
-// move the way the game cycle does it.
+// move the way the game cycle does it. A computer move is the engine's own
+// speelcomputerzet (record.h).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -40,14 +41,6 @@ inline void leg(int c, int r, bool black) {
     ++MoveCount;
     MoveList[MoveCount] = {c, r, black ? EvalSet[1].BlackCode : EvalSet[1].WhiteCode};
     verwerkzet(MoveCount);
-}
-
-// The computer's choice for the side to move, played at once: the engine's
-// part of a computer move, without the think delay.
-inline bool kiesenspeel() {
-    if (!kieszet()) return false;
-    speel(TargetCol, TargetRow);
-    return true;
 }
 
 // The sum of the whole score grid, the entries beyond the board included.

@@ -51,7 +51,7 @@ TEST_P(Equivalence, IncrementalStateEqualsTheLiteralUpdateAfterEveryMove) {
                     r = 1 + rng() % n;
                 } while (EvalSet[1].Occupancy[c][r] != 0);
                 speel(c, r);
-            } else if (!kiesenspeel()) {
+            } else if (!speelcomputerzet()) {
                 break;
             }
             ++moves;
@@ -112,7 +112,7 @@ TEST(StyleChange, MidGameTranslatesTheRecordAndRebuildsBothSets) {
         nieuwspel(game % 2 == 1);
         zaai(1000 + game);
         while (gamerunning() && MoveCount < 40) {
-            if (!kiesenspeel()) break;
+            if (!speelcomputerzet()) break;
             if (rng() % 5 == 0) {
                 const int set = 1 + rng() % 2, style = 1 + rng() % 5;
                 const bool blackToMove = SideToMove == EvalSet[1].BlackCode;
@@ -202,7 +202,7 @@ uint64_t handtekening() {
 TEST(Signature, ASeededComputerGameHasAFixedMoveList) {
     nieuwspel();
     zaai(12345);
-    while (gamerunning() && kiesenspeel()) {}
+    while (gamerunning() && speelcomputerzet()) {}
     // Changing the evaluation, the choice or the generator changes these.
     EXPECT_EQ(MoveCount, 44);
     EXPECT_EQ(GameState, WhiteWon);
@@ -214,7 +214,7 @@ TEST(Signature, TheSameSeedGivesTheSameGame) {
     for (int run = 0; run < 2; ++run) {
         nieuwspel();
         zaai(777);
-        while (gamerunning() && kiesenspeel()) {}
+        while (gamerunning() && speelcomputerzet()) {}
         if (run == 0)
             first = handtekening();
         else

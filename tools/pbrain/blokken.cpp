@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "choice.h"
 #include "record.h"
 #include "scan.h"
 #include "spel.h"
@@ -90,11 +89,9 @@ void eindswap2(Protocolstaat& p, std::string& uit) {
     speelals(p, n == 0 ? BlackToMove : WhiteToMove);
     for (int i = 0; i < n; ++i) legzet(p.eigen[i].column, p.eigen[i].row);
     if (n == 0) {
-        for (int i = 0; i < 3 && kieszet(); ++i) {
-            const int c = TargetCol, r = TargetRow;
-            legzet(c, r);
+        for (int i = 0; i < 3 && speelcomputerzet(); ++i) {
             if (i > 0) uit += ' ';
-            schrijfpunt(uit, c, r);
+            schrijfzet(uit);
         }
         uit += '\n';
         return;

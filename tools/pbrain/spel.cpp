@@ -81,18 +81,15 @@ void speelals(Protocolstaat& p, int kleur) {
 // The adapter's own move, by the computer's rules, played and answered.
 void antwoordzet(std::string& uit) {
     if (partijgewonnen()) return fout(uit, uitslag());
-    // The computer's rules while a five can still be made, else eerstevrij.
-    int c = 0, r = 0;
-    if (gamerunning() && kieszet()) {
-        c = TargetCol;
-        r = TargetRow;
-    } else if (!eerstevrij(c, r)) {
-        return fout(uit, uitslag());
-    }
+    // The computer's move while a five can still be made, else eerstevrij.
     // On a dead board the update leaves the sets alone; the move still goes
     // into the record, and the turn passes.
-    legzet(c, r);
-    schrijfpunt(uit, c, r);
+    if (!speelcomputerzet()) {
+        int c, r;
+        if (!eerstevrij(c, r)) return fout(uit, uitslag());
+        legzet(c, r);
+    }
+    schrijfzet(uit);
     uit += '\n';
 }
 
@@ -101,4 +98,8 @@ void speelhoogste(std::string& uit) {
     const int c = TargetCol, r = TargetRow;
     legzet(c, r);
     schrijfpunt(uit, c, r);
+}
+
+void schrijfzet(std::string& uit) {
+    schrijfpunt(uit, MoveList[MoveCount].column, MoveList[MoveCount].row);
 }

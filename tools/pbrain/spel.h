@@ -33,6 +33,9 @@ void antwoordzet(std::string& uit);
 // must hold a point that scores, as every position of a few stones does.
 void speelhoogste(std::string& uit);
 
+// Appends the last move of the record ("x,y").
+void schrijfzet(std::string& uit);
+
 // Sends the notes held back for the answer to the next BEGIN, TURN, BOARD or
 // SWAP2BOARD block, whether that answer is a move or ERROR.
 void stuurnoten(Protocolstaat& p, std::string& uit);
