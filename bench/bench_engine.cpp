@@ -97,6 +97,60 @@ void BM_Reset(benchmark::State& state) {
 }
 BENCHMARK(BM_Reset);
 
+// Renju's forbidden-point test where its recursion runs deepest. Black's
+// stones stand on the points of the 20 x 20 board with (5c + 4r) mod 8 of
+// 6 or 7: every free point inside is then forbidden by two threes whose
+// straight fours make further threes, on and on. The board as a manager
+// sends it (a BOARD, after INFO rule 4 and INFO style roekeloos) also holds
+// as many white stones, put round the lattice so that the move passes over
+// one forbidden point after another; rows top to bottom, x black, o white.
+const char* const Gewrocht[20] = {
+    "ooooxoo.o.o.ooo.ooox", "ooxooxoxooxo.ooxoo.o", "oo.o..x..x...oxx.ooo", ".oxo.xo...x..x..oooo",
+    ".x....x..x....x..xox", "..x..x....x..x....o.", "ox....x..x....x..xxx", "o.x..x....x..x....xo",
+    "ox....x..x....x..xoo", "..x..x....x..x....oo", "ox....x..x....x..xxx", "..x..x....x..x....oo",
+    "oo....x..x....x..xoo", "o.x..x....x..x....xo", "ox....x..x....x..xox", "..x..x....x..x....oo",
+    "oo.o..x..x....xo.oxo", "oox..xo.xox..x..ooxx", "oo.o..xo.xo...xxxo.o", "ooxooxox.oo.oxo.oooo",
+};
+
+// The lattice alone, or the crafted board, laid out with black to move.
+void legrenjubord(bool gewrocht) {
+    richtspelin(20, Renju);
+    zetstijl(1, gewrocht ? Roekeloos : Normaal);
+    beginpartij(BlackToMove);
+    beginopstelling();
+    for (int c = 1; c <= 20; ++c)
+        for (int r = 1; r <= 20; ++r) {
+            const char k = gewrocht ? Gewrocht[r - 1][c - 1] : (5 * c + 4 * r) % 8 >= 6 ? 'x' : '.';
+            if (k == '.') continue;
+            MoveList[++MoveCount] = {c, r, k == 'x' ? EvalSet[1].BlackCode : EvalSet[1].WhiteCode};
+            verwerkzet(MoveCount);
+        }
+    eindopstelling();
+}
+
+// Every free point of the lattice weighed once a round.
+void BM_RenjuLattice(benchmark::State& state) {
+    legrenjubord(false);
+    for (auto _ : state) {
+        neemstenenover();
+        int verboden = 0;
+        for (int c = 1; c <= 20; ++c)
+            for (int r = 1; r <= 20; ++r)
+                verboden += EvalSet[1].Occupancy[c][r] == 0 && weegpunt(c, r, true) == Verboden;
+        benchmark::DoNotOptimize(verboden);
+    }
+    richtspelin(GameBoardSize, Freestyle);
+}
+BENCHMARK(BM_RenjuLattice);
+
+// The choice of black's move on the crafted board.
+void BM_RenjuCraftedMove(benchmark::State& state) {
+    legrenjubord(true);
+    for (auto _ : state) benchmark::DoNotOptimize(kieszet());
+    richtspelin(GameBoardSize, Freestyle);
+}
+BENCHMARK(BM_RenjuCraftedMove);
+
 } // namespace
 
 // The engine is set up once, as a program does at its start.

@@ -46,7 +46,3 @@ constexpr int Zonderwinst = 1;
 constexpr int Verboden = 2;
 void neemstenenover();
 int weegpunt(int32_t c, int32_t r, bool zwart);
-
-// Whether black may not play the free point (c, r) of set 1's position under
-// the renju rule, whichever rule is in force.
-bool verbodenpunt(int32_t c, int32_t r);

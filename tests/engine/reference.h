@@ -113,6 +113,16 @@ inline void empty(Set& s, int32_t black, int32_t white, int n = BoardLines) {
     fromscratch(s);
 }
 
+// Set i's stones as the game record holds them, in that set's codes, on the
+// board being played, with windows and scores from scratch.
+inline void uitrecord(Set& s, int i) {
+    empty(s, EvalSet[i].BlackCode, EvalSet[i].WhiteCode);
+    for (int n = 1; n <= MoveCount; ++n)
+        s.occ[MoveList[n].column][MoveList[n].row] =
+            MoveList[n].code == EvalSet[1].BlackCode ? s.black : s.white;
+    fromscratch(s);
+}
+
 // The move update written out step by step; returns the new game state.
 // A five with no positive score left is a win.
 inline int32_t play(Set& s, int c, int r, int32_t k, int32_t state) {

@@ -33,8 +33,7 @@ struct Sessie : Partijkopie {
         bewaar();
     }
     void laad() {
-        // Another session may play another board or rule: the engine is set
-        // up for this one's, then given its game.
+        // The engine set up for this session's board and rule, then its game.
         richtspelin(grootte, regel);
         herstelpartij(*this);
     }
