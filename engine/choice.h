@@ -1,7 +1,8 @@
 // The computer's choice of move. It does not search ahead: the first four
 // moves of a game are random by fixed opening rules, and from the fifth on it
 // takes the empty point with the highest score, which the update after the
-// previous move has already computed.
+// previous move has already computed; under exactly five and renju, the
+// highest that the rule lets the side to move play.
 #pragma once
 
 #include <cstdint>

@@ -168,8 +168,9 @@ template <int DC, int DR> void werkscores(Zet& z, int dir) {
     }
 }
 
-// Puts back the windows beyond the offset at which a five was made: the
-// update ends at the five, so in this set they never received the stone.
+// Puts back the windows beyond the offset at which a winning five was made:
+// the update ends at that five, so in this set they never received the
+// stone.
 template <int DC, int DR> void herstel(Zet& z, int dir) {
     using L = Line<DC, DR>;
     int32_t* w = L::table(z.s);

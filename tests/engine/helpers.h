@@ -1,7 +1,6 @@
 // Fixture routines for the engine tests: a new game in the default codes, on
 // the game's board unless another size is asked for, and the commit of a
-// move the way the game cycle does it. A computer move is the engine's own
-// speelcomputerzet (record.h).
+// move the way the game cycle does it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,7 +16,6 @@
 #include "update.h"
 
 constexpr int WindowCount = 1020; // windows of the game's board
-
 inline int Dispatches = 0;
 inline void telbericht() {
     ++Dispatches;

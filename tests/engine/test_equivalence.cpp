@@ -105,9 +105,8 @@ TEST_P(Equivalence, BoardsFilledInRandomOrderEndInADraw) {
     EXPECT_EQ(draws, 40);
 }
 
-// Under exactly five and renju a five may win nothing (each game opens with
-// black's xxx.xx filled in, a six) and the game goes on: after every stone,
-// the computer's or a random one, both sets follow from the record.
+// Under exactly five and renju a five may win nothing (each game opens with black's
+// xxx.xx filled in: a six); after every stone both sets are what the record makes them.
 TEST_P(Equivalence, SetsFollowTheRecordUnderExactlyFiveAndRenju) {
     const int n = GetParam();
     std::mt19937 rng(20261209 + n);

@@ -14,7 +14,6 @@
 #include "board.h"
 #include "protocol.h"
 #include "record.h"
-#include "reset.h"
 #include "rules.h"
 #include "setup.h"
 #include "update.h"
