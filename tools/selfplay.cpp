@@ -1,8 +1,9 @@
 // kalvor-selfplay: seeded computer-against-computer games without delays.
 // Computer 1 plays black from set 1, computer 2 white from set 2; games
 // alternate who opens, as a run of the program does. A tool for comparing
-// styles, on the game's board or on another of 15 to 20 lines, one pair of
-// styles or all 25 at once, and the driver for performance measurements.
+// styles, on the game's board or on another of 15 to 20 lines, by any of
+// the three rules, one pair of styles or all 25 at once, and the driver for
+// performance measurements.
 #include <chrono>
 #include <climits>
 #include <cstdint>
