@@ -1,20 +1,19 @@
 // Board, game record and the two evaluation sets.
 //
-// Board size: the engine plays a square board of Bordgrootte lines, any size
-// from MinBoardSize to MaxBoardSize, chosen at run time with zetbordgrootte
-// (reset.h).
-// The game in the window always plays GameBoardSize = 19, the default; the
+// Board size: the engine plays a square board of BoardLines lines, any size
+// from MinBoardSize to MaxBoardSize, chosen at run time with richtspelin
+// (setup.h). The game in the window always plays GameBoardSize = 19; the
 // other sizes serve the tournament boards of 15 and 20.
 //
 // Indexing: every array follows the board. Points are [column][row] with both
-// 1..N for N = Bordgrootte (column 1 the left edge, row 1 the top edge); window
+// 1..N for N = BoardLines (column 1 the left edge, row 1 the top edge); window
 // tables are indexed by their centre, whose index along the window's direction
 // runs 3..N-2; moves are 1..N*N. Arrays are sized for the largest board,
 // bound + 1, and index 0 is never used, so no code anywhere translates between
 // 0-based and 1-based numbering, and every stride is the same constant on
-// every board. Of the engine's own tables only the empty-board template of
-// the reset and the per-point line table of the update depend on N;
-// zetbordgrootte rebuilds both.
+// every board. Of the engine's own tables the empty board of the reset and
+// the per-point line table of the update depend on N, and the choice's scan
+// on N and the rule; richtspelin rebuilds all three.
 // Entries beyond N are 0 and stay 0: the scan for the best point reads the
 // score grid as one flat run and relies on it.
 //
@@ -35,18 +34,37 @@
 //
 // The game record and SideToMove are written in set 1's codes. Set 2 holds the
 // same stones translated into its own codes.
+//
+// Words of the engine, as its names use them:
+//   window (venster)  five points in a row on the board, the unit of the
+//                     evaluation; indexed by its centre.
+//   product           a window's value: the product of its stones' codes,
+//                     1 empty, 0 dead.
+//   set               one evaluation set, EvalSet[1] or [2]: the stones,
+//                     window products and scores in one pair of codes. Each
+//                     computer chooses from its own set; its style is its codes.
+//   score             an empty point's sum of the products through it; the
+//                     choice takes the highest.
+//   record (partij)   MoveList[1..MoveCount], the game as played; the sets are
+//                     derived from it and can be rebuilt from it.
+//   move (zet)        one stone of the record; a computer move is its choice
+//                     (kiezen) and its commit (leggen) together.
+//   dead board        no live window left: no five can be made; a draw.
+//   rule (spelregel)  what a five wins and what black may play: five or more,
+//                     exactly five, or renju (rules.h).
+//   laid out          a position entered stone by stone rather than played
+//                     (opstelling, update.h): judged once it stands whole.
 #pragma once
 
 #include <cstdint>
 
-constexpr int GameBoardSize = 19; // the game's board, and the default Bordgrootte
-constexpr int MinBoardSize = 15;  // the sizes zetbordgrootte accepts
+constexpr int GameBoardSize = 19; // the game's board, the size beginengine sets
+constexpr int MinBoardSize = 15;  // the sizes richtspelin accepts
 constexpr int MaxBoardSize = 20;  // the largest, for which every array is sized
 constexpr int FirstCentre = 3;    // window centres 3..N-2 along a window's line
 constexpr int MaxCentre = MaxBoardSize - 2;
-constexpr int MaxMoves = GameBoardSize * GameBoardSize;    // moves 1..361 of the game
-constexpr int MaxBoardMoves = MaxBoardSize * MaxBoardSize; // room in MoveList
-constexpr int WindowCount = 1020;                          // windows of the game's board
+constexpr int MaxMoves = GameBoardSize * GameBoardSize;     // moves 1..361 of the game
+constexpr int MaxBoardPoints = MaxBoardSize * MaxBoardSize; // room in MoveList
 
 // GameState codes; 3 and above mean the game is over.
 constexpr int32_t NoGame = 0;
@@ -74,17 +92,20 @@ struct EvalRecord {
     int32_t BlackFive; // BlackCode^5
     int32_t WhiteFive; // WhiteCode^5
     // Number of windows whose product is not 0. An empty point scores above 0
-    // exactly when a live window runs through it, so the board is dead (a
-    // draw) exactly when this reaches 0; keeping the count saves a pass over
-    // all the scores after every move.
+    // exactly when a live window runs through it, so no five can be made any
+    // more exactly when this reaches 0, and the update then calls the game
+    // drawn; keeping the count saves a pass over all the scores after every
+    // move. Under exactly five and renju a board may still hold live windows
+    // where no five that wins fits any more; such a game goes on.
     int32_t LiveWindows;
 };
 
-// Lines of the board being played, MinBoardSize..MaxBoardSize; GameBoardSize
-// until zetbordgrootte chooses another.
-extern int32_t Bordgrootte;
+// Lines of the board being played, MinBoardSize..MaxBoardSize, set by
+// richtspelin (setup.h) alone, since three tables are built on it; 0 until
+// the engine is first set up.
+extern int32_t BoardLines;
 
-extern MoveRecord MoveList[MaxBoardMoves + 1];
+extern MoveRecord MoveList[MaxBoardPoints + 1];
 extern int32_t MoveCount;  // MoveList[1..MoveCount] is the game so far
 extern int32_t SideToMove; // code (set 1) of the side whose turn it is
 extern int32_t GameState;
@@ -116,7 +137,7 @@ extern bool StepRequested;
 // In unsigned arithmetic c - 1 < N holds exactly for c in 1..N: one
 // comparison per coordinate on the update's path.
 inline bool onboard(int c, int r) {
-    const unsigned n = static_cast<unsigned>(Bordgrootte);
+    const unsigned n = static_cast<unsigned>(BoardLines);
     return static_cast<unsigned>(c) - 1u < n && static_cast<unsigned>(r) - 1u < n;
 }
 inline bool gamerunning() {
@@ -126,8 +147,10 @@ inline bool gamerunning() {
 // Gives a set its two codes and their fifth powers.
 void zetcodes(int set, int32_t black, int32_t white);
 
-// First values of the engine's data, as at program start: the board of 19
-// lines, no game, an empty record, both sets empty with the codes of the
-// Normaal styles (set 1 black 6 and white 5, set 2 black 5 and white 6), no
-// step requested.
+// First values of the engine's data, to be called before anything else of
+// the engine: the board of 19 lines under Freestyle with its tables built
+// (richtspelin), no game, an empty record, both sets zero but for the codes
+// of the Normaal styles (set 1 black 6 and white 5, set 2 black 5 and white
+// 6), no step requested. A game then starts with beginpartij. Defined with
+// the setup (setup.cpp), the one file above every table it builds.
 void beginengine();

@@ -41,7 +41,7 @@ int32_t kiesgefilterd(const Scoregrid& score, int32_t& col, int32_t& row) {
     std::memcpy(over, score, sizeof over);
     const bool zwart = SideToMove == EvalSet[1].BlackCode;
     neemstenenover();
-    const Scanroutine scan = scanvoor(Bordgrootte);
+    const Scanroutine scan = scanvoor(BoardLines);
     int32_t c = 0, r = 0;
     const int32_t hoogste = scan(over, c, r);
     int32_t reserve[3][2] = {}; // the first point passed over of each kind
@@ -55,8 +55,8 @@ int32_t kiesgefilterd(const Scoregrid& score, int32_t& col, int32_t& row) {
         over[c][r] = 0;
     }
     if (hoogste == 0) return 0;
-    for (c = 1; c <= Bordgrootte; ++c)
-        for (r = 1; r <= Bordgrootte; ++r)
+    for (c = 1; c <= BoardLines; ++c)
+        for (r = 1; r <= BoardLines; ++r)
             if (EvalSet[1].Occupancy[c][r] == 0 && score[c][r] == 0) {
                 col = c, row = r;
                 return hoogste;
@@ -66,9 +66,9 @@ int32_t kiesgefilterd(const Scoregrid& score, int32_t& col, int32_t& row) {
     return hoogste;
 }
 
-// The routine kieszet finds its point with; kieskeuze keeps it in step with
-// the board and the rule.
-Scanroutine Puntkeuze = scanvoor(GameBoardSize);
+// The routine kieszet finds its point with, taken by kieskeuze for the board
+// and the rule in play.
+Scanroutine Puntkeuze;
 
 // The point of the highest score the rule allows, or the draw when no point
 // scores.
@@ -81,7 +81,7 @@ bool kiesuitscores(const EvalRecord& s) {
 } // namespace
 
 void kieskeuze() {
-    Puntkeuze = Spelregel == Freestyle ? scanvoor(Bordgrootte) : kiesgefilterd;
+    Puntkeuze = Spelregel == Freestyle ? scanvoor(BoardLines) : kiesgefilterd;
 }
 
 bool kieshoogste() {
@@ -97,7 +97,7 @@ bool kieszet() {
     if (MoveCount == 0) {
         // Anywhere within four lines of the middle: 6..14 on 19, 4..12 on 15;
         // on an even board, whose middle lies between two lines, 7..14 on 20.
-        const int low = (Bordgrootte - 6) / 2, span = Bordgrootte + 2 - 2 * low;
+        const int low = (BoardLines - 6) / 2, span = BoardLines + 2 - 2 * low;
         TargetCol = toeval(span) + low;
         TargetRow = toeval(span) + low;
         return true;
@@ -111,9 +111,9 @@ bool kieszet() {
         // In the smallest rectangle around the first two moves, widened by one
         // point on every side and cut to the board.
         trekvrij(s, std::max(1, std::min(m1.column, m2.column) - 1),
-                 std::min(Bordgrootte, std::max(m1.column, m2.column) + 1),
+                 std::min(BoardLines, std::max(m1.column, m2.column) + 1),
                  std::max(1, std::min(m1.row, m2.row) - 1),
-                 std::min(Bordgrootte, std::max(m1.row, m2.row) + 1));
+                 std::min(BoardLines, std::max(m1.row, m2.row) + 1));
         return true;
     }
 

@@ -1,7 +1,8 @@
 // The computer's choice of move. It does not search ahead: the first four
 // moves of a game are random by fixed opening rules, and from the fifth on it
 // takes the empty point with the highest score, which the update after the
-// previous move has already computed.
+// previous move has already computed; under exactly five and renju, the
+// highest that the rule lets the side to move play.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +19,8 @@ void denkna(uint32_t ms);
 // Chooses the move for the side to move into TargetCol, TargetRow and returns
 // true; or, when no empty point has a positive score, sets GameState to 5 and
 // returns false. Does nothing and returns false outside a running game. The
-// move itself is committed by the caller.
+// computer's move is speelcomputerzet (record.h), which commits the point;
+// only the tests and benchmarks of the choice itself call this alone.
 bool kieszet();
 
 // The choice from the fifth move on, in any position with a game running:
@@ -29,5 +31,6 @@ bool kieshoogste();
 
 // Takes the routine with which the choice finds its point for the board and
 // the rule now played: the plain scan under Freestyle, the scan through the
-// rule's filter under the others. zetbordgrootte and zetspelregel call it.
+// rule's filter under the others. richtspelin (setup.h) calls it whenever
+// the size or the rule is set.
 void kieskeuze();

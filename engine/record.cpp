@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "choice.h"
 #include "reset.h"
 #include "update.h"
 
@@ -22,11 +23,17 @@ void wisselbeurt() {
 }
 
 void legzet(int32_t c, int32_t r) {
-    if (MoveCount >= Bordgrootte * Bordgrootte) return;
+    if (MoveCount >= BoardLines * BoardLines) return;
     ++MoveCount;
     MoveList[MoveCount] = {c, r, SideToMove};
     verwerkzet(MoveCount);
     wisselbeurt();
+}
+
+bool speelcomputerzet() {
+    if (!kieszet() || MoveCount >= BoardLines * BoardLines) return false;
+    legzet(TargetCol, TargetRow);
+    return true;
 }
 
 void neemterug(int32_t k) {

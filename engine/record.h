@@ -35,6 +35,14 @@ void wisselbeurt();
 // turn. Nothing happens once all points are recorded.
 void legzet(int32_t c, int32_t r);
 
+// The computer's move for the side to move: the choice (kieszet, choice.h)
+// and its commit (legzet) as one step, for the game, the tools and the
+// benchmarks alike. Returns whether a stone was placed, and leaves
+// TargetCol, TargetRow at the point chosen. False outside a running game,
+// when the choice finds no point that scores (it calls the game drawn), and
+// when all points are recorded.
+bool speelcomputerzet();
+
 // Takes back the last k moves (0..MoveCount): the record is lowered, the turn
 // goes back one colour per move taken back, the game runs again with that
 // side to move, and both sets are rebuilt from what remains. With k = 0 the
@@ -45,7 +53,7 @@ void neemterug(int32_t k);
 // The whole game: record, turn, state and both sets, so that a caller can try
 // a position out and put the game back as it was.
 struct Partijkopie {
-    MoveRecord moves[MaxBoardMoves + 1];
+    MoveRecord moves[MaxBoardPoints + 1];
     int32_t count, side, state;
     Vijfvenster five;
     EvalRecord sets[3];

@@ -1,5 +1,5 @@
-// The reset of the two evaluation sets to the empty board, and the board's
-// size, on which the empty board depends.
+// The reset of the two evaluation sets to the empty board of the board in
+// play.
 #pragma once
 
 #include <cstdint>
@@ -10,11 +10,6 @@
 // game record's operations) starts a game with it.
 void nieuwepartij();
 
-// Plays the board of n lines from now on: rebuilds the tables that depend
-// on the size (the empty board here, the update's line table) and takes the
-// choice's scan for it, brings both
-// sets to the empty board of n lines and empties the record (MoveCount 0,
-// GameState NoGame), since no game carries over to another board; the codes
-// stay. A size outside MinBoardSize..MaxBoardSize is refused with false and
-// changes nothing.
-bool zetbordgrootte(int32_t n);
+// Builds the empty board of BoardLines lines that nieuwepartij copies.
+// richtspelin (setup.h) calls it whenever the size is set.
+void bouwleegbord();

@@ -1,16 +1,8 @@
 #include "rules.h"
 
 #include "board.h"
-#include "choice.h"
 
 int32_t Spelregel = Freestyle;
-
-bool zetspelregel(int32_t regel) {
-    if (regel != Freestyle && regel != ExactFive && regel != Renju) return false;
-    Spelregel = regel;
-    kieskeuze();
-    return true;
-}
 
 bool vijfwint(const EvalRecord& s, int cc, int cr, int dc, int dr, int32_t k) {
     if (Spelregel == Freestyle || (Spelregel == Renju && k == s.WhiteCode)) return true;
@@ -21,16 +13,16 @@ bool vijfwint(const EvalRecord& s, int cc, int cr, int dc, int dr, int32_t k) {
 namespace {
 
 // The stones of set 1 as the rule reads them: 0 free, Zwart, Wit, and Muur
-// on the Rand points beyond every edge, so that a walk of up to five steps
-// from any point of the board needs no bounds test. Points are the board's
-// own (column, row), 1..N, stored Rand places in.
+// on a margin of Marge points beyond every edge, so that a walk of up to
+// five steps from any point of the board needs no bounds test. Points are
+// the board's own (column, row), 1..N, stored Marge places in.
 constexpr int Zwart = 1, Wit = 2, Muur = 3;
-constexpr int Rand = 5;
-constexpr int Breedte = MaxBoardSize + 1 + 2 * Rand;
+constexpr int Marge = 5;
+constexpr int Breedte = MaxBoardSize + 1 + 2 * Marge;
 int8_t Stenen[Breedte][Breedte];
 
 int8_t& veld(int c, int r) {
-    return Stenen[c + Rand][r + Rand];
+    return Stenen[c + Marge][r + Marge];
 }
 
 constexpr int StapC[4] = {1, 0, 1, 1};
@@ -51,14 +43,15 @@ int reeks(int c, int r, int d) {
     return lo + hi + 1;
 }
 
-// The longest and the exact-five runs through the stone at (c, r).
-bool heeftvijf(int c, int r) {
+// Whether the stone at (c, r) stands in a run of exactly five, and in a run
+// of six or more.
+bool maaktvijf(int c, int r) {
     for (int d = 0; d < 4; ++d)
         if (reeks(c, r, d) == 5) return true;
     return false;
 }
 
-bool heeftlang(int c, int r) {
+bool maaktlang(int c, int r) {
     for (int d = 0; d < 4; ++d)
         if (reeks(c, r, d) > 5) return true;
     return false;
@@ -93,49 +86,104 @@ int vieren(int c, int r, int d, bool& recht) {
     return recht ? 1 : n;
 }
 
+// What the rule reads off a stone of black's before it has to recurse: for
+// each direction that holds no four, the points within three steps that
+// make a straight four with the stone (where a three of that direction
+// would be completed), and the number of directions that have any.
+struct Drieen {
+    int8_t punt[4][6][2];
+    int aantal[4];
+    int richtingen;
+};
+
+// The verdicts of weegsteen.
+constexpr int Toegestaan = 0, Uitgesloten = 1, Onbeslist = 2;
+
+// The verdict on black's stone at (c, r) as far as it follows from the
+// stones as they stand, without weighing any further point: a five is
+// allowed; else an overline or two fours are excluded; else threes in two
+// directions would exclude it, so with straight-four points in fewer than
+// two directions it is allowed whatever they are, and otherwise undecided,
+// with those points in k.
+int weegsteen(int c, int r, Drieen& k) {
+    if (maaktvijf(c, r)) return Toegestaan;
+    if (maaktlang(c, r)) return Uitgesloten;
+    int v[4], fours = 0;
+    bool recht;
+    for (int d = 0; d < 4; ++d) fours += v[d] = vieren(c, r, d, recht);
+    if (fours >= 2) return Uitgesloten;
+    // A direction that holds a four holds no three besides.
+    k.richtingen = 0;
+    for (int d = 0; d < 4; ++d) {
+        int& n = k.aantal[d];
+        n = 0;
+        for (int t = -3; t <= 3 && v[d] == 0; ++t) {
+            const int qc = c + t * StapC[d], qr = r + t * StapR[d];
+            if (t == 0 || veld(qc, qr) != 0) continue;
+            veld(qc, qr) = Zwart;
+            vieren(c, r, d, recht);
+            veld(qc, qr) = 0;
+            if (recht)
+                k.punt[d][n][0] = static_cast<int8_t>(qc),
+                k.punt[d][n++][1] = static_cast<int8_t>(qr);
+        }
+        k.richtingen += n > 0;
+    }
+    return k.richtingen < 2 ? Toegestaan : Onbeslist;
+}
+
 bool verboden(int c, int r);
 
-// Whether black's stone at (c, r) stands in a three along direction d: a
-// point within three steps that makes a straight four with it and that
-// black may play.
-bool drie(int c, int r, int d) {
-    for (int t = -3; t <= 3; ++t) {
-        const int qc = c + t * StapC[d], qr = r + t * StapR[d];
-        if (t == 0 || veld(qc, qr) != 0) continue;
-        bool recht;
+// Whether direction d of black's stone holds a three: one of its
+// straight-four points that black may play. The points that weegsteen
+// decides are looked at first, so that the test recurses only where no
+// point of the direction is decided without it.
+bool isdrie(const Drieen& k, int d) {
+    bool open[6] = {};
+    for (int i = 0; i < k.aantal[d]; ++i) {
+        const int qc = k.punt[d][i][0], qr = k.punt[d][i][1];
+        Drieen verder;
         veld(qc, qr) = Zwart;
-        vieren(c, r, d, recht);
+        const int oordeel = weegsteen(qc, qr, verder);
         veld(qc, qr) = 0;
-        if (recht && !verboden(qc, qr)) return true;
+        if (oordeel == Toegestaan) return true;
+        open[i] = oordeel == Onbeslist;
     }
+    for (int i = 0; i < k.aantal[d]; ++i)
+        if (open[i] && !verboden(k.punt[d][i][0], k.punt[d][i][1])) return true;
     return false;
 }
 
 // Whether black may not play the free point (c, r), with the stones as they
 // stand in Stenen. The stone is put down for the test and taken up again.
+// A three counts only where its straight four can be made by a point black
+// may play, so the test recurses, on the stones with this one added; the
+// threes are counted only until two are found, or two cannot be reached any
+// more.
 bool verboden(int c, int r) {
     veld(c, r) = Zwart;
-    bool uit = false;
-    if (!heeftvijf(c, r)) {
-        uit = heeftlang(c, r);
-        int v[4], fours = 0, threes = 0;
-        bool recht;
-        for (int d = 0; d < 4 && !uit; ++d) fours += v[d] = vieren(c, r, d, recht);
-        uit = uit || fours >= 2;
-        // A direction that holds a four holds no three besides.
-        for (int d = 0; d < 4 && !uit; ++d) threes += v[d] == 0 && drie(c, r, d);
-        uit = uit || threes >= 2;
+    Drieen k;
+    int oordeel = weegsteen(c, r, k);
+    if (oordeel == Onbeslist) {
+        int drie = 0, over = k.richtingen;
+        oordeel = Toegestaan;
+        for (int d = 0; d < 4 && oordeel == Toegestaan && drie + over >= 2; ++d) {
+            if (k.aantal[d] == 0) continue;
+            --over;
+            drie += isdrie(k, d);
+            if (drie >= 2) oordeel = Uitgesloten;
+        }
     }
     veld(c, r) = 0;
-    return uit;
+    return oordeel == Uitgesloten;
 }
 
 } // namespace
 
 void neemstenenover() {
     const EvalRecord& s = EvalSet[1];
-    for (int c = 1 - Rand; c <= MaxBoardSize + Rand; ++c)
-        for (int r = 1 - Rand; r <= MaxBoardSize + Rand; ++r) {
+    for (int c = 1 - Marge; c <= MaxBoardSize + Marge; ++c)
+        for (int r = 1 - Marge; r <= MaxBoardSize + Marge; ++r) {
             const int32_t k = onboard(c, r) ? s.Occupancy[c][r] : -1;
             veld(c, r) = k == 0 ? 0 : k == s.BlackCode ? Zwart : k == s.WhiteCode ? Wit : Muur;
         }
@@ -145,13 +193,7 @@ int weegpunt(int32_t c, int32_t r, bool zwart) {
     if (Spelregel == Renju) return zwart && verboden(c, r) ? Verboden : Speelbaar;
     if (Spelregel != ExactFive) return Speelbaar;
     veld(c, r) = zwart ? Zwart : Wit;
-    const int oordeel = !heeftvijf(c, r) && heeftlang(c, r) ? Zonderwinst : Speelbaar;
+    const int oordeel = !maaktvijf(c, r) && maaktlang(c, r) ? Zonderwinst : Speelbaar;
     veld(c, r) = 0;
     return oordeel;
-}
-
-bool verbodenpunt(int32_t c, int32_t r) {
-    if (!onboard(c, r) || EvalSet[1].Occupancy[c][r] != 0) return false;
-    neemstenenover();
-    return verboden(c, r);
 }

@@ -10,7 +10,10 @@
 //              point that makes a five is never forbidden. A three counts
 //              only if black can make it a straight four (four in a row,
 //              both ends free, each end making exactly five) by a move that
-//              is not forbidden itself, so the test recurses.
+//              is not forbidden itself, so the test recurses. It weighs a
+//              stone on the stones as they stand first and recurses only
+//              where they leave the verdict open, which keeps the crowded
+//              positions whose threes lead to threes on and on cheap.
 //
 // The rule changes neither the window products nor the scores. It enters
 // in two places only: the update asks it whether a five it found wins, and
@@ -27,12 +30,9 @@ constexpr int32_t Freestyle = 0;
 constexpr int32_t ExactFive = 1;
 constexpr int32_t Renju = 2;
 
-// The rule in force; Freestyle until zetspelregel chooses another.
+// The rule in force, set by richtspelin (setup.h) alone, since the choice
+// takes its scan by it.
 extern int32_t Spelregel;
-
-// Plays by the rule from the next move on (a game running keeps its state);
-// a value that is no rule changes nothing and gives false.
-bool zetspelregel(int32_t regel);
 
 // Whether the five of code k in the window centred at (cc, cr), stepping
 // (dc, dr), in set s wins under the rule: always under Freestyle and for
@@ -49,7 +49,3 @@ constexpr int Zonderwinst = 1;
 constexpr int Verboden = 2;
 void neemstenenover();
 int weegpunt(int32_t c, int32_t r, bool zwart);
-
-// Whether black may not play the free point (c, r) of set 1's position under
-// the renju rule, whichever rule is in force.
-bool verbodenpunt(int32_t c, int32_t r);

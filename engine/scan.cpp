@@ -31,7 +31,7 @@ int32_t gewoon(const int32_t* v, int cells, int& at) {
 
 int32_t hoogstescoreeenvoudig(const Scoregrid& score, int32_t& col, int32_t& row) {
     int at;
-    const int32_t best = gewoon(&score[0][0], (Bordgrootte + 1) * Stride, at);
+    const int32_t best = gewoon(&score[0][0], (BoardLines + 1) * Stride, at);
     if (best > 0) {
         col = at / Stride;
         row = at % Stride;
@@ -113,8 +113,8 @@ constexpr std::array<Scanroutine, MaxBoardSize - MinBoardSize + 1> Breed =
 
 } // namespace
 
-// The processor is asked here, not in a static of this file: the choice
-// takes its scan while the program's statics are still being made.
+// The processor is asked at every call; the choice takes its scan once for
+// each setup of the board and the rule (kieskeuze), not once a move.
 Scanroutine scanvoor(int32_t n) {
     __builtin_cpu_init();
     if (__builtin_cpu_supports("avx2")) return Breed[n - MinBoardSize];
@@ -130,5 +130,5 @@ Scanroutine scanvoor(int32_t) {
 #endif
 
 int32_t hoogstescore(const Scoregrid& score, int32_t& col, int32_t& row) {
-    return scanvoor(Bordgrootte)(score, col, row);
+    return scanvoor(BoardLines)(score, col, row);
 }

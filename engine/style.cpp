@@ -55,7 +55,7 @@ void zetstijlcodes(int set, int32_t black, int32_t white) {
             if (code == oldWhite) return white;
             return code;
         };
-        for (int32_t n = 1; n <= MaxBoardMoves; ++n) MoveList[n].code = vertaal(MoveList[n].code);
+        for (int32_t n = 1; n <= MaxBoardPoints; ++n) MoveList[n].code = vertaal(MoveList[n].code);
         SideToMove = vertaal(SideToMove);
     }
     // The window products hold the old factors: rebuild them from the record.
@@ -66,8 +66,8 @@ void zetstijlcodes(int set, int32_t black, int32_t white) {
     // A finished game is not updated any more, so it cannot be rebuilt; its
     // stones take the new codes, so that the set still holds the record.
     // The windows and scores are rebuilt by the next take-back or reset.
-    for (int c = 1; c <= Bordgrootte; ++c)
-        for (int r = 1; r <= Bordgrootte; ++r) {
+    for (int c = 1; c <= BoardLines; ++c)
+        for (int r = 1; r <= BoardLines; ++r) {
             int32_t& k = EvalSet[set].Occupancy[c][r];
             if (k == setBlack)
                 k = black;

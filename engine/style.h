@@ -29,8 +29,9 @@ int stijlnummer(const char* name);
 // Gives a set the codes of a style and keeps the game consistent with them:
 // the recorded codes and SideToMove are translated into set 1's new codes,
 // and while a game is running both sets are rebuilt from the record (reset,
-// then every move again), GameState unchanged. Between games only the codes
-// change.
+// then every move again), GameState unchanged. After a game has ended the
+// set's stones take the new codes, and its windows and scores are rebuilt
+// by the next take-back or new game.
 void zetstijl(int set, int style);
 
 // The same for an arbitrary valid pair (codes at least 2, different, coprime).

@@ -75,33 +75,8 @@ struct Reikwijdte {
 constexpr int StepCs[4] = {1, 1, -1, 0};
 constexpr int StepRs[4] = {0, 1, 1, 1};
 
-struct Lijntabel {
-    Reikwijdte v[MaxBoardSize + 1][MaxBoardSize + 1][4];
-    Lijntabel() { bouw(GameBoardSize); }
-    void bouw(int n) {
-        for (auto& column : v)
-            for (auto& point : column)
-                for (Reikwijdte& w : point) w = {};
-        for (int c = 1; c <= n; ++c)
-            for (int r = 1; r <= n; ++r)
-                for (int dir = 0; dir < 4; ++dir) {
-                    int f1, t1, f2, t2, p1, q1, p2, q2;
-                    bereik(c, StepCs[dir], FirstCentre, n - 2, 2, f1, t1);
-                    bereik(r, StepRs[dir], FirstCentre, n - 2, 2, f2, t2);
-                    bereik(c, StepCs[dir], 1, n, 4, p1, q1);
-                    bereik(r, StepRs[dir], 1, n, 4, p2, q2);
-                    Reikwijdte& w = v[c][r][dir];
-                    w.windowFrom = static_cast<int8_t>(imax(f1, f2));
-                    w.windowTo = static_cast<int8_t>(imin(t1, t2));
-                    w.pointFrom = static_cast<int8_t>(imax(p1, p2));
-                    w.pointTo = static_cast<int8_t>(imin(q1, q2));
-                    w.full = w.pointFrom == -4 && w.pointTo == 4;
-                }
-    }
-    const Reikwijdte (&operator[](int c) const)[MaxBoardSize + 1][4] { return v[c]; }
-};
-
-Lijntabel Lijnen;
+// Lijnen[c][r][dir] for the board being played; bouwlijntabel builds it.
+Reikwijdte Lijnen[MaxBoardSize + 1][MaxBoardSize + 1][4];
 
 // What a move does to one set, line by line.
 struct Zet {
@@ -193,8 +168,9 @@ template <int DC, int DR> void werkscores(Zet& z, int dir) {
     }
 }
 
-// Puts back the windows beyond the offset at which a five was made: the
-// update ends at the five, so in this set they never received the stone.
+// Puts back the windows beyond the offset at which a winning five was made:
+// the update ends at that five, so in this set they never received the
+// stone.
 template <int DC, int DR> void herstel(Zet& z, int dir) {
     using L = Line<DC, DR>;
     int32_t* w = L::table(z.s);
@@ -267,9 +243,9 @@ void zetinset(EvalRecord& s, int c, int r, int32_t k) {
 template <int DC, int DR> bool winnendevijf() {
     using L = Line<DC, DR>;
     const EvalRecord& s = EvalSet[1];
-    const int last = Bordgrootte - FirstCentre + 1;
-    for (int cc = DC == 0 ? 1 : FirstCentre; cc <= (DC == 0 ? Bordgrootte : last); ++cc)
-        for (int cr = DR == 0 ? 1 : FirstCentre; cr <= (DR == 0 ? Bordgrootte : last); ++cr) {
+    const int last = BoardLines - FirstCentre + 1;
+    for (int cc = DC == 0 ? 1 : FirstCentre; cc <= (DC == 0 ? BoardLines : last); ++cc)
+        for (int cr = DR == 0 ? 1 : FirstCentre; cr <= (DR == 0 ? BoardLines : last); ++cr) {
             const int32_t p = L::table(EvalSet[1])[L::index(cc, cr)];
             const int32_t k = p == s.BlackFive ? s.BlackCode : p == s.WhiteFive ? s.WhiteCode : 0;
             if (k != 0 && vijfwint(s, cc, cr, DC, DR, k)) {
@@ -311,7 +287,25 @@ void herbouwsets() {
 }
 
 void bouwlijntabel() {
-    Lijnen.bouw(Bordgrootte);
+    const int n = BoardLines;
+    for (auto& column : Lijnen)
+        for (auto& point : column)
+            for (Reikwijdte& w : point) w = {};
+    for (int c = 1; c <= n; ++c)
+        for (int r = 1; r <= n; ++r)
+            for (int dir = 0; dir < 4; ++dir) {
+                int f1, t1, f2, t2, p1, q1, p2, q2;
+                bereik(c, StepCs[dir], FirstCentre, n - 2, 2, f1, t1);
+                bereik(r, StepRs[dir], FirstCentre, n - 2, 2, f2, t2);
+                bereik(c, StepCs[dir], 1, n, 4, p1, q1);
+                bereik(r, StepRs[dir], 1, n, 4, p2, q2);
+                Reikwijdte& w = Lijnen[c][r][dir];
+                w.windowFrom = static_cast<int8_t>(imax(f1, f2));
+                w.windowTo = static_cast<int8_t>(imin(t1, t2));
+                w.pointFrom = static_cast<int8_t>(imax(p1, p2));
+                w.pointTo = static_cast<int8_t>(imin(q1, q2));
+                w.full = w.pointFrom == -4 && w.pointTo == 4;
+            }
 }
 
 void verwerkzet(int32_t n) {

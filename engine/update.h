@@ -4,11 +4,15 @@
 
 #include <cstdint>
 
-// Applies move n of MoveList to set 1 and then to set 2. Before each set it
-// lets pending events be dispatched (Berichtenpomp). May set GameState to 3,
-// 4 (five in a row) or 5 (no live window left); does nothing at all once
-// GameState is 3 or more. A five found in set 1 ends the update there, so set
-// 2 never receives the winning stone.
+// Applies move n of MoveList to set 1 and then to set 2, letting pending
+// events be dispatched (Berichtenpomp) before each. A five that wins under
+// the rule (vijfwint, rules.h) sets GameState to 3 or 4 and WinningFive and
+// ends the update there: that set's windows beyond the five's offset keep
+// their products, and after a win in set 1 set 2 never receives the stone.
+// A five that wins nothing, under exactly five or renju, ends nothing. With
+// no live window left and no win the game is drawn (5). Does nothing once
+// GameState is 3 or more; a move whose code is neither colour's, off the
+// board or on an occupied point is not entered.
 void verwerkzet(int32_t n);
 
 // Above 0 while verwerkzet or a rebuild is part-way through; handlers that run
@@ -31,6 +35,6 @@ void herbouwsets();
 void beginopstelling();
 void eindopstelling();
 
-// Builds the update's per-point line table for the board of Bordgrootte lines
-// (zetbordgrootte calls it; the table starts out built for GameBoardSize).
+// Builds the update's per-point line table for the board of BoardLines
+// lines. richtspelin (setup.h) calls it whenever the size is set.
 void bouwlijntabel();

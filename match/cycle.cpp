@@ -47,9 +47,8 @@ bool eenzet() {
     if (!f || game != GamesStarted || !gamerunning()) return false;
     {
         Vastlegging v;
-        if (kieszet() && MoveCount < MaxMoves) {
-            const int32_t mover = SideToMove;
-            legzet(TargetCol, TargetRow); // record, update, pass the turn
+        if (speelcomputerzet()) { // choose, record, update, pass the turn
+            const int32_t mover = MoveList[MoveCount].code;
             telwinst(GameState);
             // The computer's time includes the update. Only a code of the
             // two is settled (the person's commit takes any other code for

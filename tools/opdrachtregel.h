@@ -1,6 +1,6 @@
-// What the two command-line tools share: reading a number, from the command
-// line and from the adapter's commands, and making sure that what they
-// printed reached its destination.
+// What the two command-line tools share: reading an option and a number,
+// from the command line and from the adapter's commands, and making sure
+// that what they printed reached its destination.
 #pragma once
 
 #include <cerrno>
@@ -8,6 +8,25 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+
+// An option of the command line, `--name` or `--name=value`: its name, and
+// in waarde what followed the '=', nullptr when none did. Only an argument
+// that starts with two dashes is split, so a value such as -1 is never taken
+// for an option.
+inline std::string_view leesoptie(const char* argument, const char*& waarde) {
+    const std::string_view a = argument;
+    const std::size_t is = a.rfind("--", 0) == 0 ? a.find('=') : std::string_view::npos;
+    waarde = is == std::string_view::npos ? nullptr : argument + is + 1;
+    return a.substr(0, is);
+}
+
+// The value of an option that takes one, written `--name value` or
+// `--name=value`: the part after the '=' (gegeven, from leesoptie) or else
+// the next argument, which i then passes; nullptr when there is none.
+inline const char* neemwaarde(const char* gegeven, int argc, char** argv, int& i) {
+    if (gegeven) return gegeven;
+    return i + 1 < argc ? argv[++i] : nullptr;
+}
 
 // Why leesdecimaal refuses a number too long for 64 bits.
 inline const char* const TeGroot = "number out of range";

@@ -1,8 +1,9 @@
 // kalvor-selfplay: seeded computer-against-computer games without delays.
 // Computer 1 plays black from set 1, computer 2 white from set 2; games
 // alternate who opens, as a run of the program does. A tool for comparing
-// styles, on the game's board or on another of 15 to 20 lines, one pair of
-// styles or all 25 at once, and the driver for performance measurements.
+// styles, on the game's board or on another of 15 to 20 lines, by any of
+// the three rules, one pair of styles or all 25 at once, and the driver for
+// performance measurements.
 #include <chrono>
 #include <climits>
 #include <cstdint>
@@ -18,12 +19,11 @@
 #endif
 
 #include "board.h"
-#include "choice.h"
 #include "opdrachtregel.h"
 #include "random.h"
 #include "record.h"
-#include "reset.h"
 #include "rules.h"
+#include "setup.h"
 #include "style.h"
 #include "version.h"
 
@@ -34,6 +34,7 @@ namespace {
 void gebruik(std::FILE* uit) {
     std::fputs("usage: kalvor-selfplay [--games N] [--seed S] [--size N] [--rule R]\n"
                "                       [--black STYLE] [--white STYLE] | [--table]\n"
+               "       kalvor-selfplay --help | --version\n"
                "styles: roekeloos aanvallend normaal behoedzaam angstig\n",
                uit);
 }
@@ -61,9 +62,17 @@ void toonhulp() {
                "  --white STYLE  style of computer 2, white (default normaal); style names\n"
                "                 may be written in any case\n"
                "  -h, --help     print this text and exit\n"
+               "  --version      print the program's name and version and exit\n"
+               "An option with a value may also be written --name=value (--games=10).\n"
                "\n"
                "kalvor-selfplay " KALVOR_VERSION "\n",
                stdout);
+}
+
+// --version: the program's name and the project's version, on standard
+// output.
+void toonversie() {
+    std::fputs("kalvor-selfplay " KALVOR_VERSION "\n", stdout);
 }
 
 // The progress of a long run, on standard error when that is a terminal and
@@ -112,7 +121,7 @@ void wisvoortgang() {
 // One game from the empty board; the opener is black for odd game numbers.
 void speelpartij(long long number) {
     beginpartij(number % 2 == 1 ? BlackToMove : WhiteToMove);
-    while (gamerunning() && kieszet()) legzet(TargetCol, TargetRow);
+    while (speelcomputerzet()) {}
 }
 
 struct Uitslag {
@@ -151,7 +160,7 @@ int procent(long long n, long long games) {
 void speeltabel(long long games, uint64_t seed) {
     std::printf("games won by computer 1 (black) / computer 2 (white), in %% of %lld games a "
                 "pair on %d x %d;\nrows: computer 1's style, columns: computer 2's\n",
-                games, Bordgrootte, Bordgrootte);
+                games, BoardLines, BoardLines);
     std::printf("%-11s", "");
     for (int white = Roekeloos; white <= Angstig; ++white) std::printf("%11s", stijlnaam(white));
     std::printf("\n");
@@ -177,7 +186,7 @@ const char* leesaantal(const char* text, long long& games) {
     uint64_t m;
     if (const char* why = leesdecimaal(text, negative, m)) return why;
     if (negative && m != 0) return "must not be negative";
-    if (m > static_cast<uint64_t>(LLONG_MAX / (2 * MaxBoardMoves))) return "number out of range";
+    if (m > static_cast<uint64_t>(LLONG_MAX / (2 * MaxBoardPoints))) return "number out of range";
     games = static_cast<long long>(m);
     return nullptr;
 }
@@ -189,66 +198,80 @@ int weiger(const std::string& message) {
     return 2;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+// What the command line asks for.
+struct Opdracht {
     long long games = 100;
     uint64_t seed = 1;
     int black = Normaal, white = Normaal;
     int32_t size = GameBoardSize, rule = Freestyle;
     bool table = false, styles = false;
+};
+
+// The options that take a value, each written --name value or --name=value.
+bool neemtwaarde(const std::string& a) {
+    return a == "--games" || a == "--seed" || a == "--black" || a == "--white" || a == "--size" ||
+           a == "--rule";
+}
+
+// Reads the value v of --games, --seed, --size or --rule (a) into o;
+// nullptr, or why it is refused.
+const char* leeswaarde(const std::string& a, const char* v, Opdracht& o) {
+    if (a == "--games") return leesaantal(v, o.games);
+    if (a == "--seed") return leesseed(v, o.seed);
+    long long n = 0;
+    const char* why = leesaantal(v, n);
+    if (a == "--size") {
+        if (!why && (n < MinBoardSize || n > MaxBoardSize)) why = "the board has 15 to 20 lines";
+        o.size = static_cast<int32_t>(n);
+    } else {
+        if (!why && n != 0 && n != 1 && n != 4) why = "the rule is 0, 1 or 4";
+        o.rule = n == 4 ? Renju : n == 1 ? ExactFive : Freestyle;
+    }
+    return why;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Opdracht o;
     for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--help" || a == "-h") {
-            toonhulp();
+        const char* v = nullptr;
+        const std::string a(leesoptie(argv[i], v));
+        const bool vlag = a == "--help" || a == "-h" || a == "--version" || a == "--table";
+        if (!vlag && !neemtwaarde(a))
+            return weiger("unknown option '" + std::string(argv[i]) + "'");
+        if (vlag && v) return weiger(a + " takes no value");
+        if (a == "--help" || a == "-h" || a == "--version") {
+            a == "--version" ? toonversie() : toonhulp();
             return uitvoerbezorgd("kalvor-selfplay") ? 0 : 1;
         }
         if (a == "--table") {
-            table = true;
+            o.table = true;
             continue;
         }
-        if (a != "--games" && a != "--seed" && a != "--black" && a != "--white" && a != "--size" &&
-            a != "--rule")
-            return weiger("unknown option '" + a + "'");
-        if (i + 1 >= argc) return weiger(a + " needs a value");
-        const char* v = argv[++i];
-        const char* why = nullptr;
-        if (a == "--games") {
-            why = leesaantal(v, games);
-        } else if (a == "--seed") {
-            why = leesseed(v, seed);
-        } else if (a == "--size") {
-            long long n = 0;
-            why = leesaantal(v, n);
-            if (!why && (n < MinBoardSize || n > MaxBoardSize))
-                why = "the board has 15 to 20 lines";
-            size = static_cast<int32_t>(n);
-        } else if (a == "--rule") {
-            long long n = 0;
-            why = leesaantal(v, n);
-            if (!why && n != 0 && n != 1 && n != 4) why = "the rule is 0, 1 or 4";
-            rule = n == 4 ? Renju : n == 1 ? ExactFive : Freestyle;
-        } else {
-            styles = true;
-            int& style = a == "--black" ? black : white;
+        if (!(v = neemwaarde(v, argc, argv, i))) return weiger(a + " needs a value");
+        if (a == "--black" || a == "--white") {
+            o.styles = true;
+            int& style = a == "--black" ? o.black : o.white;
             style = stijlnummer(v);
             if (style == 0) return weiger(a + ": unknown style '" + v + "'");
+        } else if (const char* why = leeswaarde(a, v, o)) {
+            return weiger(a + ": " + why + ": '" + v + "'");
         }
-        if (why) return weiger(a + ": " + why + ": '" + v + "'");
     }
 
-    if (table && styles)
+    if (o.table && o.styles)
         return weiger("--table plays every style; --black and --white do not go with it");
-    zetbordgrootte(size);
-    zetspelregel(rule);
-    beginvoortgang(table ? 25 * games : games);
-    if (table) {
-        speeltabel(games, seed);
+    beginengine();
+    richtspelin(o.size, o.rule);
+    beginvoortgang(o.table ? 25 * o.games : o.games);
+    if (o.table) {
+        speeltabel(o.games, o.seed);
     } else {
-        const Uitslag u = speelreeks(games, seed, black, white);
+        const Uitslag u = speelreeks(o.games, o.seed, o.black, o.white);
         wisvoortgang();
-        std::printf("games %lld black %lld white %lld draws %lld moves %lld\n", games, u.blackWins,
-                    u.whiteWins, u.draws, u.moves);
+        std::printf("games %lld black %lld white %lld draws %lld moves %lld\n", o.games,
+                    u.blackWins, u.whiteWins, u.draws, u.moves);
     }
     return uitvoerbezorgd("kalvor-selfplay") ? 0 : 1;
 }

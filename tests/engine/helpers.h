@@ -11,9 +11,11 @@
 #include "random.h"
 #include "record.h"
 #include "reset.h"
+#include "setup.h"
 #include "style.h"
 #include "update.h"
 
+constexpr int WindowCount = 1020; // windows of the game's board
 inline int Dispatches = 0;
 inline void telbericht() {
     ++Dispatches;
@@ -37,14 +39,6 @@ inline void leg(int c, int r, bool black) {
     ++MoveCount;
     MoveList[MoveCount] = {c, r, black ? EvalSet[1].BlackCode : EvalSet[1].WhiteCode};
     verwerkzet(MoveCount);
-}
-
-// The computer's choice for the side to move, played at once: the engine's
-// part of a computer move, without the think delay.
-inline bool kiesenspeel() {
-    if (!kieszet()) return false;
-    speel(TargetCol, TargetRow);
-    return true;
 }
 
 // The sum of the whole score grid, the entries beyond the board included.

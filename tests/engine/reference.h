@@ -105,11 +105,21 @@ inline void fromscratch(Set& s) {
     });
 }
 
-inline void empty(Set& s, int32_t black, int32_t white, int n = Bordgrootte) {
+inline void empty(Set& s, int32_t black, int32_t white, int n = BoardLines) {
     std::memset(&s, 0, sizeof s);
     s.n = n;
     s.black = black;
     s.white = white;
+    fromscratch(s);
+}
+
+// Set i's stones as the game record holds them, in that set's codes, on the
+// board being played, with windows and scores from scratch.
+inline void uitrecord(Set& s, int i) {
+    empty(s, EvalSet[i].BlackCode, EvalSet[i].WhiteCode);
+    for (int n = 1; n <= MoveCount; ++n)
+        s.occ[MoveList[n].column][MoveList[n].row] =
+            MoveList[n].code == EvalSet[1].BlackCode ? s.black : s.white;
     fromscratch(s);
 }
 

@@ -28,7 +28,7 @@ TEST(BoardSize, SizesOutsideTheRangeAreRefusedAndChangeNothing) {
     const int32_t count = MoveCount, state = GameState, side = SideToMove;
     for (int32_t n : {INT32_MIN, -20, 0, 5, 14, 21, 25, 361, INT32_MAX}) {
         EXPECT_FALSE(zetbordgrootte(n)) << n;
-        EXPECT_EQ(Bordgrootte, 15);
+        EXPECT_EQ(BoardLines, 15);
         EXPECT_EQ(MoveCount, count);
         EXPECT_EQ(GameState, state);
         EXPECT_EQ(SideToMove, side);
@@ -46,7 +46,7 @@ TEST(BoardSize, ANewSizeStartsFromItsEmptyBoardAndKeepsTheStyles) {
     for (auto [c, r] : {std::pair{20, 20}, {20, 1}, {16, 17}, {1, 20}, {18, 3}, {17, 16}})
         speel(c, r);
     EXPECT_TRUE(zetbordgrootte(15));
-    EXPECT_EQ(Bordgrootte, 15);
+    EXPECT_EQ(BoardLines, 15);
     EXPECT_EQ(MoveCount, 0);
     EXPECT_EQ(GameState, NoGame);
     EXPECT_EQ(EvalSet[1].BlackCode, 3);

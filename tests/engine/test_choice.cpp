@@ -181,7 +181,7 @@ TEST(Scan, FourPairsCompleteTheOwnFive) {
     EXPECT_EQ(EvalSet[1].Score[10][14], 1586);
     EXPECT_EQ(EvalSet[1].Score[11][9], 816);
     EXPECT_EQ(EvalSet[1].Score[11][14], 816);
-    ASSERT_TRUE(kiesenspeel());
+    ASSERT_TRUE(speelcomputerzet());
     EXPECT_EQ(MoveList[9].column, 10);
     EXPECT_EQ(MoveList[9].row, 9);
     EXPECT_EQ(GameState, BlackWon);
@@ -208,7 +208,7 @@ TEST(Styles, EachStyleOfComputerOneOnTheFourPairs) {
             speel(11, 10 + i);
         }
         EXPECT_EQ(EvalSet[1].Score[k.col][k.row], k.best) << stijlnaam(k.style);
-        ASSERT_TRUE(kiesenspeel());
+        ASSERT_TRUE(speelcomputerzet());
         EXPECT_EQ(MoveList[9].column, k.col) << stijlnaam(k.style);
         EXPECT_EQ(MoveList[9].row, k.row) << stijlnaam(k.style);
         EXPECT_EQ(GameState, k.end) << stijlnaam(k.style);
@@ -227,7 +227,7 @@ TEST(Styles, WhiteChoosesFromSetTwo) {
         }
         ASSERT_EQ(GameState, WhiteToMove);
         ASSERT_EQ(kiesset(), 2);
-        ASSERT_TRUE(kiesenspeel());
+        ASSERT_TRUE(speelcomputerzet());
         EXPECT_EQ(MoveList[9].column, style == Roekeloos ? 11 : 10) << stijlnaam(style);
     }
 }

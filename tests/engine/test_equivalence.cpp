@@ -6,6 +6,7 @@
 
 #include "helpers.h"
 #include "reference.h"
+#include "rules.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ TEST_P(Equivalence, IncrementalStateEqualsTheLiteralUpdateAfterEveryMove) {
                     r = 1 + rng() % n;
                 } while (EvalSet[1].Occupancy[c][r] != 0);
                 speel(c, r);
-            } else if (!kiesenspeel()) {
+            } else if (!speelcomputerzet()) {
                 break;
             }
             ++moves;
@@ -104,6 +105,33 @@ TEST_P(Equivalence, BoardsFilledInRandomOrderEndInADraw) {
     EXPECT_EQ(draws, 40);
 }
 
+// Under exactly five and renju a five may win nothing (each game opens with black's
+// xxx.xx filled in: a six); after every stone both sets are what the record makes them.
+TEST_P(Equivalence, SetsFollowTheRecordUnderExactlyFiveAndRenju) {
+    const int n = GetParam();
+    std::mt19937 rng(20261209 + n);
+    for (int game = 0; game < 120; ++game) {
+        nieuwspel(game % 2 == 0, n);
+        zetspelregel(game % 4 < 2 ? ExactFive : Renju);
+        zaai(game + 1);
+        const int c0 = 1 + rng() % (n - 5), r0 = 1 + rng() % n;
+        for (int stone = 0; gamerunning(); ++stone) {
+            const int c = 1 + rng() % n, r = 1 + rng() % n;
+            if (stone < 6)
+                leg(c0 + "012453"[stone] - '0', r0, true);
+            else if (rng() % 3 == 0 && EvalSet[1].Occupancy[c][r] == 0)
+                speel(c, r);
+            else if (!speelcomputerzet())
+                break;
+            for (int i = 1; i <= 2 && gamerunning(); ++i) {
+                ref::Set fresh;
+                ref::uitrecord(fresh, i);
+                ASSERT_TRUE(ref::same(fresh, EvalSet[i])) << "game " << game << " stone " << stone;
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Board, Equivalence, ::testing::Values(GameBoardSize, 15, 20));
 
 TEST(StyleChange, MidGameTranslatesTheRecordAndRebuildsBothSets) {
@@ -112,7 +140,7 @@ TEST(StyleChange, MidGameTranslatesTheRecordAndRebuildsBothSets) {
         nieuwspel(game % 2 == 1);
         zaai(1000 + game);
         while (gamerunning() && MoveCount < 40) {
-            if (!kiesenspeel()) break;
+            if (!speelcomputerzet()) break;
             if (rng() % 5 == 0) {
                 const int set = 1 + rng() % 2, style = 1 + rng() % 5;
                 const bool blackToMove = SideToMove == EvalSet[1].BlackCode;
@@ -127,13 +155,7 @@ TEST(StyleChange, MidGameTranslatesTheRecordAndRebuildsBothSets) {
                 if (gamerunning())
                     for (int i = 1; i <= 2; ++i) {
                         ref::Set fresh;
-                        ref::empty(fresh, EvalSet[i].BlackCode, EvalSet[i].WhiteCode);
-                        for (int n = 1; n <= MoveCount; ++n) {
-                            const bool black = MoveList[n].code == EvalSet[1].BlackCode;
-                            fresh.occ[MoveList[n].column][MoveList[n].row] =
-                                black ? EvalSet[i].BlackCode : EvalSet[i].WhiteCode;
-                        }
-                        ref::fromscratch(fresh);
+                        ref::uitrecord(fresh, i);
                         ASSERT_TRUE(ref::same(fresh, EvalSet[i])) << "set " << i;
                     }
             }
@@ -202,7 +224,7 @@ uint64_t handtekening() {
 TEST(Signature, ASeededComputerGameHasAFixedMoveList) {
     nieuwspel();
     zaai(12345);
-    while (gamerunning() && kiesenspeel()) {}
+    while (gamerunning() && speelcomputerzet()) {}
     // Changing the evaluation, the choice or the generator changes these.
     EXPECT_EQ(MoveCount, 44);
     EXPECT_EQ(GameState, WhiteWon);
@@ -214,7 +236,7 @@ TEST(Signature, TheSameSeedGivesTheSameGame) {
     for (int run = 0; run < 2; ++run) {
         nieuwspel();
         zaai(777);
-        while (gamerunning() && kiesenspeel()) {}
+        while (gamerunning() && speelcomputerzet()) {}
         if (run == 0)
             first = handtekening();
         else

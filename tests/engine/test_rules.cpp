@@ -1,5 +1,6 @@
 // The leagues' rules on 15 x 15, judged by the engine and by the match
 // manager's referee, which knows them by code of its own.
+#include <random>
 #include <sstream>
 #include <tuple>
 
@@ -8,6 +9,15 @@
 #include "rules.h"
 
 namespace {
+
+// Renju's verdict on black's free point (c, r), whatever rule is played.
+bool verbodenpunt(int32_t c, int32_t r) {
+    const int32_t regel = Spelregel;
+    zetspelregel(Renju);
+    neemstenenover();
+    const bool uit = weegpunt(c, r, true) == Verboden;
+    return zetspelregel(regel) && uit;
+}
 
 // A game under the rule, black to move, with the stones "x,y ..." (0-based)
 // of each colour in the engine and on the referee's board.
@@ -56,6 +66,30 @@ TEST(Rules, EachPositionGetsRenjusVerdictAndTheFiveThatWinsUnderItsRule) {
         leg(x + 1, y + 1, true);
         EXPECT_EQ(WinningFive, five);
         EXPECT_EQ(GameState, five == Vijf{} ? BlackToMove : BlackWon);
+    }
+}
+
+// Random positions from sparse to crowded, laid out whatever fives they
+// hold: every free point gets the same verdict from engine and referee.
+TEST(Rules, RenjuVerdictsAgreeWithTheRefereesOnSeededRandomPositions) {
+    std::mt19937 rng(20261209);
+    for (int stelling = 0; stelling < 150; ++stelling) {
+        nieuwspel(true, 15);
+        scheids::Bord b{15};
+        const unsigned zwart = 15 + stelling % 30, stenen = zwart + 5 + stelling % 20;
+        beginopstelling();
+        for (int p = 0; p < 225; ++p)
+            if (const unsigned u = rng() % 100; u < stenen) {
+                leg(p % 15 + 1, p / 15 + 1, u < zwart);
+                b.v[p % 15][p / 15] = u < zwart ? scheids::Zwart : scheids::Wit;
+            }
+        eindopstelling();
+        for (int p = 0; p < 225; ++p)
+            if (b.v[p % 15][p / 15] == scheids::Vrij) {
+                ASSERT_EQ(verbodenpunt(p % 15 + 1, p / 15 + 1),
+                          scheids::verboden(b, p % 15, p / 15))
+                    << "position " << stelling << ", point " << p % 15 << "," << p / 15;
+            }
     }
 }
 

@@ -14,8 +14,8 @@
 #include "board.h"
 #include "protocol.h"
 #include "record.h"
-#include "reset.h"
 #include "rules.h"
+#include "setup.h"
 #include "update.h"
 
 // The session's game is the engine's copy of a game (Partijkopie: the
@@ -23,7 +23,7 @@
 // played on.
 struct Sessie : Partijkopie {
     Protocolstaat staat;
-    int32_t size, regel;
+    int32_t grootte, regel;
     bool verder = true;  // false once END was read
     std::string laatste; // the last answer
 
@@ -32,13 +32,12 @@ struct Sessie : Partijkopie {
         bewaar();
     }
     void laad() {
-        // Another session may play another board: its tables are made anew.
-        if (Bordgrootte != size) zetbordgrootte(size);
-        zetspelregel(regel);
+        // The engine set up for this session's board and rule, then its game.
+        richtspelin(grootte, regel);
         herstelpartij(*this);
     }
     void bewaar() {
-        size = Bordgrootte, regel = Spelregel;
+        grootte = BoardLines, regel = Spelregel;
         bewaarpartij(*this);
     }
     // Sends lines separated by '\n' one at a time and returns all answers.

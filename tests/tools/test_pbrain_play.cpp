@@ -113,7 +113,7 @@ std::string willekeurigeregel(std::mt19937& g, const Sessie& s) {
 
 // What must hold after every line, whatever came in.
 void toetsspel(Sessie& s) {
-    ASSERT_TRUE(s.count >= 0 && s.count <= s.size * s.size);
+    ASSERT_TRUE(s.count >= 0 && s.count <= s.grootte * s.grootte);
     ASSERT_TRUE(s.state >= NoGame && s.state <= Draw);
     bool bezet[MaxBoardSize + 1][MaxBoardSize + 1] = {};
     for (int n = 1; n <= s.count; ++n) {

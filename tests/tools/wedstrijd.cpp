@@ -40,16 +40,16 @@ constexpr int StartLimitMs = 60000; // a first start of wine builds its prefix
 
 // An engine process, a player of the game loop of scheidsrechter.h.
 struct Engine {
-    int number;
+    int nummer;
     pid_t pid = -1;
     int naar = -1;           // the engine's standard input
     int van = -1;            // its standard output
     std::string buffer = {}; // read, not yet taken as lines
-    int notes = 0;           // MESSAGE and DEBUG lines passed over
+    int noten = 0;           // MESSAGE and DEBUG lines passed over
     int fouten = 0;          // faults reported
 
     void fout(const std::string& wat) {
-        std::printf("FAULT: engine %d: %s\n", number, wat.c_str());
+        std::printf("FAULT: engine %d: %s\n", nummer, wat.c_str());
         std::fflush(stdout);
         ++fouten;
     }
@@ -70,7 +70,7 @@ struct Engine {
                 buffer.erase(0, n + 1);
                 if (regel.empty()) continue; // the LF of a CR LF, or an empty line
                 if (regel.rfind("MESSAGE", 0) != 0 && regel.rfind("DEBUG", 0) != 0) return true;
-                ++notes;
+                ++noten;
                 eind = std::chrono::steady_clock::now() + std::chrono::milliseconds(limietms);
                 continue;
             }
@@ -204,7 +204,7 @@ int main(int argc, char** argv) {
         openingen.insert(p.opening);
         (uitslag == 1 ? zwart : uitslag == 2 ? wit : remise)++;
         if (p.doodbij) ++dood;
-        std::printf("game %d: engine %d black, %s after %d moves", g, volgorde[0]->number,
+        std::printf("game %d: engine %d black, %s after %d moves", g, volgorde[0]->nummer,
                     uitslag == 1   ? "black wins"
                     : uitslag == 2 ? "white wins"
                                    : "full board",
@@ -222,6 +222,6 @@ int main(int argc, char** argv) {
     std::printf("games %d black %d white %d draws %d moves %d; dead boards %d; distinct openings "
                 "%zu; notes %d; slowest answer %.1f ms; faults %d\n",
                 gespeeld, zwart, wit, remise, zetten, dood, openingen.size(),
-                een.notes + twee.notes, w.traagste / 1000.0, fouten);
+                een.noten + twee.noten, w.traagste / 1000.0, fouten);
     return fouten == 0 && gespeeld == partijen ? 0 : 1;
 }

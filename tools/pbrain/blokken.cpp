@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "choice.h"
 #include "record.h"
 #include "scan.h"
 #include "spel.h"
@@ -90,11 +89,9 @@ void eindswap2(Protocolstaat& p, std::string& uit) {
     speelals(p, n == 0 ? BlackToMove : WhiteToMove);
     for (int i = 0; i < n; ++i) legzet(p.eigen[i].column, p.eigen[i].row);
     if (n == 0) {
-        for (int i = 0; i < 3 && kieszet(); ++i) {
-            const int c = TargetCol, r = TargetRow;
-            legzet(c, r);
+        for (int i = 0; i < 3 && speelcomputerzet(); ++i) {
             if (i > 0) uit += ' ';
-            schrijfpunt(uit, c, r);
+            schrijfzet(uit);
         }
         uit += '\n';
         return;
@@ -138,7 +135,7 @@ bool inblok(Protocolstaat& p, std::string_view regel, std::string& uit) {
     if (isnaam(woord, "END")) return false;
     if (isnaam(woord, "DONE")) {
         if (!rest.empty() && !p.bordfout) p.bordfout = "DONE takes no arguments";
-        stuuruitgesteld(p, uit);
+        stuurnoten(p, uit);
         p.inbord = false;
         if (!p.gestart) return fout(uit, "not started, send START first"), true;
         if (p.bordfout) return fout(uit, p.bordfout), true;

@@ -3,10 +3,10 @@
 // manager waits for it before it sends more. A line ends at LF, at CR LF or
 // at a CR alone, as managers on any system may send them. The session ends
 // on END or at the end of the input, or with status 1 when an answer could
-// not be written. The only arguments are -h, --help and --seed N.
+// not be written. The only arguments are -h, --help, --version and --seed N
+// (or --seed=N).
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #ifdef _WIN32
@@ -21,7 +21,7 @@
 
 namespace {
 
-const char* const Gebruik = "usage: pbrain-kalvor [--seed N] | -h | --help\n";
+const char* const Gebruik = "usage: pbrain-kalvor [--seed N] | -h | --help | --version\n";
 
 void toonhulp() {
     std::fputs(Gebruik, stdout);
@@ -39,11 +39,18 @@ void toonhulp() {
                "END or at the end of the input.\n"
                "\n"
                "  --seed N    seed of the random opening moves, any 64-bit value, so that\n"
-               "              games can be played again (default: the clock)\n"
+               "              games can be played again (default: the clock); also\n"
+               "              written --seed=N\n"
                "  -h, --help  print this text and exit\n"
+               "  --version   print the program's name and version and exit\n"
                "\n"
                "pbrain-kalvor " KALVOR_VERSION "\n",
                stdout);
+}
+
+// --version: the program's name and the project's version.
+void toonversie() {
+    std::fputs("pbrain-kalvor " KALVOR_VERSION "\n", stdout);
 }
 
 // A faulty command line: the message, then the usage, and status 2.
@@ -62,15 +69,18 @@ int main(int argc, char** argv) {
     uint64_t zaad =
         static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
-            toonhulp();
+        const char* waarde = nullptr;
+        const std::string_view naam = leesoptie(argv[i], waarde);
+        const bool vlag = naam == "-h" || naam == "--help" || naam == "--version";
+        if (!vlag && naam != "--seed") return weiger(std::string("unknown argument ") + argv[i]);
+        if (vlag && waarde) return weiger(std::string(naam) + " takes no value");
+        if (vlag) {
+            naam == "--version" ? toonversie() : toonhulp();
             return uitvoerbezorgd("pbrain-kalvor") ? 0 : 1;
         }
-        if (std::strcmp(argv[i], "--seed") != 0)
-            return weiger(std::string("unknown argument ") + argv[i]);
-        if (i + 1 == argc) return weiger("--seed needs a value");
-        if (const char* waarom = leesseed(argv[++i], zaad))
-            return weiger(std::string("--seed: ") + waarom + ": '" + argv[i] + "'");
+        if (!(waarde = neemwaarde(waarde, argc, argv, i))) return weiger("--seed needs a value");
+        if (const char* waarom = leesseed(waarde, zaad))
+            return weiger(std::string("--seed: ") + waarom + ": '" + waarde + "'");
     }
 #ifdef _WIN32
     // Line ends and stray bytes are handled here, not by the C runtime.

@@ -5,8 +5,8 @@
 
 #include "blokken.h"
 #include "record.h"
-#include "reset.h"
 #include "rules.h"
+#include "setup.h"
 #include "spel.h"
 #include "style.h"
 #include "version.h"
@@ -38,7 +38,7 @@ void doeturn(Protocolstaat& p, std::string_view rest, std::string& uit) {
     int c, r;
     if (const char* reden = leespunt(rest, c, r)) return fout(uit, reden);
     if (MoveCount > 0) {
-        if (heeftvijf()) return fout(uit, uitslag());
+        if (partijgewonnen()) return fout(uit, uitslag());
         // On a dead board GameState stays Draw while the record goes on; the
         // turn is read from SideToMove, which the record keeps.
         if (aanzet() != tegenkleur(p)) return fout(uit, "it is not the opponent's turn");
@@ -103,11 +103,11 @@ void doeinfo(Protocolstaat& p, std::string_view rest) {
     waarde.copy(naam, sizeof naam - 1);
     const int stijl = waarde.size() < sizeof naam ? stijlnummer(naam) : 0;
     if (stijl == 0)
-        return noteer(p.uitgesteld, "INFO style '" + zichtbaar(waarde) +
-                                        "' ignored: unknown style, expected roekeloos, "
-                                        "aanvallend, normaal, behoedzaam or angstig");
+        return noteer(p.stijlnoot, "INFO style '" + zichtbaar(waarde) +
+                                       "' ignored: unknown style, expected roekeloos, "
+                                       "aanvallend, normaal, behoedzaam or angstig");
     p.eigenstijl = stijl;
-    p.uitgesteld[0] = '\0'; // the style now asked for holds
+    p.stijlnoot[0] = '\0'; // the style now asked for holds
     passtijltoe(p);
 }
 
@@ -149,7 +149,7 @@ bool verwerkregel(Protocolstaat& p, std::string_view regel, std::string& uit) {
     std::string_view woord, rest;
     splitswoord(regel, woord, rest);
     if (isnaam(woord, "END")) return false;
-    if (isnaam(woord, "BEGIN") || isnaam(woord, "TURN")) stuuruitgesteld(p, uit);
+    if (isnaam(woord, "BEGIN") || isnaam(woord, "TURN")) stuurnoten(p, uit);
     if (isnaam(woord, "ABOUT")) {
         schrijf(uit, "name=\"Kalvor\", version=\"" KALVOR_VERSION
                      "\", author=\"de Kalvor-ontwikkelaars\", country=\"NL\", "

@@ -37,14 +37,14 @@ struct Bordpunt {
 };
 
 struct Protocolstaat {
-    bool gestart;   // START (or RECTSTART) accepted, for the engine's Bordgrootte
+    bool gestart;   // START (or RECTSTART) accepted, for the engine's BoardLines
     int eigenkleur; // BlackToMove or WhiteToMove once the colours are known, else 0
     int eigenstijl; // the style of the adapter's own side, Roekeloos .. Angstig
 
     // Remarks on INFO lines that could not be followed, sent before the
     // answer to the next BEGIN, TURN, BOARD or SWAP2BOARD; empty if none: an
     // unknown style as a DEBUG line, a rule not played as a MESSAGE line.
-    char uitgesteld[160];
+    char stijlnoot[160];
     char regelnoot[160];
 
     // A block being read, BOARD or (swap2) SWAP2BOARD: stones in the order
@@ -54,8 +54,8 @@ struct Protocolstaat {
     bool swap2;
     const char* bordfout;
     int8_t bordveld[MaxBoardSize + 1][MaxBoardSize + 1]; // 0 free, 1 own, 2 opponent
-    Bordpunt eigen[MaxBoardMoves];
-    Bordpunt tegen[MaxBoardMoves];
+    Bordpunt eigen[MaxBoardPoints];
+    Bordpunt tegen[MaxBoardPoints];
     int aantaleigen, aantaltegen;
 };
 

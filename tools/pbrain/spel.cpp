@@ -16,10 +16,10 @@ bool bezet(int c, int r) {
 // The manager reads nothing after INFO, and takes DEBUG and MESSAGE lines
 // just before an answer as remarks; MESSAGE it shows to the person running
 // the tournament.
-void stuuruitgesteld(Protocolstaat& p, std::string& uit) {
-    if (p.uitgesteld[0] != '\0') schrijf(uit, "DEBUG ", p.uitgesteld);
+void stuurnoten(Protocolstaat& p, std::string& uit) {
+    if (p.stijlnoot[0] != '\0') schrijf(uit, "DEBUG ", p.stijlnoot);
     if (p.regelnoot[0] != '\0') schrijf(uit, "MESSAGE ", p.regelnoot);
-    p.uitgesteld[0] = p.regelnoot[0] = '\0';
+    p.stijlnoot[0] = p.regelnoot[0] = '\0';
 }
 
 // Only a five or a full board ends the adapter's game: on a dead board it
@@ -30,7 +30,7 @@ const char* uitslag() {
     return "game over: the board is full, the game is a draw";
 }
 
-bool heeftvijf() {
+bool partijgewonnen() {
     return GameState == BlackWon || GameState == WhiteWon;
 }
 
@@ -46,8 +46,8 @@ namespace {
 // any more, so every free point is as good as another; the manager still
 // wants one until the board is full. False when no point is free.
 bool eerstevrij(int& c, int& r) {
-    for (c = 1; c <= Bordgrootte; ++c)
-        for (r = 1; r <= Bordgrootte; ++r)
+    for (c = 1; c <= BoardLines; ++c)
+        for (r = 1; r <= BoardLines; ++r)
             if (!bezet(c, r)) return true;
     return false;
 }
@@ -80,19 +80,16 @@ void speelals(Protocolstaat& p, int kleur) {
 
 // The adapter's own move, by the computer's rules, played and answered.
 void antwoordzet(std::string& uit) {
-    if (heeftvijf()) return fout(uit, uitslag());
-    // The computer's rules while a five can still be made, else eerstevrij.
-    int c = 0, r = 0;
-    if (gamerunning() && kieszet()) {
-        c = TargetCol;
-        r = TargetRow;
-    } else if (!eerstevrij(c, r)) {
-        return fout(uit, uitslag());
-    }
+    if (partijgewonnen()) return fout(uit, uitslag());
+    // The computer's move while a five can still be made, else eerstevrij.
     // On a dead board the update leaves the sets alone; the move still goes
     // into the record, and the turn passes.
-    legzet(c, r);
-    schrijfpunt(uit, c, r);
+    if (!speelcomputerzet()) {
+        int c, r;
+        if (!eerstevrij(c, r)) return fout(uit, uitslag());
+        legzet(c, r);
+    }
+    schrijfzet(uit);
     uit += '\n';
 }
 
@@ -101,4 +98,8 @@ void speelhoogste(std::string& uit) {
     const int c = TargetCol, r = TargetRow;
     legzet(c, r);
     schrijfpunt(uit, c, r);
+}
+
+void schrijfzet(std::string& uit) {
+    schrijfpunt(uit, MoveList[MoveCount].column, MoveList[MoveCount].row);
 }

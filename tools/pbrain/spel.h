@@ -21,7 +21,7 @@ bool bezet(int c, int r);
 int tegenkleur(const Protocolstaat& p);
 
 // Whether the game stands won, and the reason a move is refused after its end.
-bool heeftvijf();
+bool partijgewonnen();
 const char* uitslag();
 
 // The adapter's own move, by the computer's rules, played and answered; or
@@ -33,6 +33,9 @@ void antwoordzet(std::string& uit);
 // must hold a point that scores, as every position of a few stones does.
 void speelhoogste(std::string& uit);
 
+// Appends the last move of the record ("x,y").
+void schrijfzet(std::string& uit);
+
 // Sends the notes held back for the answer to the next BEGIN, TURN, BOARD or
 // SWAP2BOARD block, whether that answer is a move or ERROR.
-void stuuruitgesteld(Protocolstaat& p, std::string& uit);
+void stuurnoten(Protocolstaat& p, std::string& uit);

@@ -74,11 +74,11 @@ const char* buitenbord() {
         "coordinates outside the 17x17 board", "coordinates outside the 18x18 board",
         "coordinates outside the 19x19 board", "coordinates outside the 20x20 board"};
     static_assert(sizeof Teksten / sizeof Teksten[0] == MaxBoardSize - MinBoardSize + 1);
-    return Teksten[Bordgrootte - MinBoardSize];
+    return Teksten[BoardLines - MinBoardSize];
 }
 
 bool opbord(long long v) {
-    return v >= 0 && v < Bordgrootte;
+    return v >= 0 && v < BoardLines;
 }
 
 const char* leespunt(std::string_view s, int& c, int& r) {
