@@ -15,6 +15,7 @@
 #include "platform.h"
 #include "playback.h"
 #include "random.h"
+#include "setup.h"
 #include "soundrules.h"
 
 namespace {

@@ -131,7 +131,8 @@ extern int32_t TargetCol;
 extern int32_t TargetRow;
 
 // The user released the next computer move in step mode: the next think delay
-// is skipped.
+// is skipped (written by the choice's denkna and vraagstap, and by
+// beginengine).
 extern bool StepRequested;
 
 // In unsigned arithmetic c - 1 < N holds exactly for c in 1..N: one
@@ -146,11 +147,3 @@ inline bool gamerunning() {
 
 // Gives a set its two codes and their fifth powers.
 void zetcodes(int set, int32_t black, int32_t white);
-
-// First values of the engine's data, to be called before anything else of
-// the engine: the board of 19 lines under Freestyle with its tables built
-// (richtspelin), no game, an empty record, both sets zero but for the codes
-// of the Normaal styles (set 1 black 6 and white 5, set 2 black 5 and white
-// 6), no step requested. A game then starts with beginpartij. Defined with
-// the setup (setup.cpp), the one file above every table it builds.
-void beginengine();

@@ -18,6 +18,10 @@ void denkna(uint32_t ms) {
     StepRequested = false;
 }
 
+void vraagstap() {
+    StepRequested = true;
+}
+
 namespace {
 
 // Draws column and row anew until the point is on the board and free.

@@ -14,7 +14,9 @@ int kiesset();
 
 // The think delay before a computer move: wacht(ms), unless the user has
 // released the move in step mode; StepRequested is cleared either way.
+// vraagstap releases it (the step key).
 void denkna(uint32_t ms);
+void vraagstap();
 
 // Chooses the move for the side to move into TargetCol, TargetRow and returns
 // true; or, when no empty point has a positive score, sets GameState to 5 and

@@ -26,3 +26,10 @@ bool richtspelin(int32_t n, int32_t regel);
 // The size alone and the rule alone, the other kept as it is.
 bool zetbordgrootte(int32_t n);
 bool zetspelregel(int32_t regel);
+
+// First values of the engine's data, to be called before anything else of
+// the engine: the board of 19 lines under Freestyle with its tables built
+// (richtspelin), no game, an empty record, both sets zero but for the codes
+// of the Normaal styles (set 1 black 6 and white 5, set 2 black 5 and white
+// 6), no step requested. A game then starts with beginpartij.
+void beginengine();

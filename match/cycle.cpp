@@ -154,7 +154,7 @@ void kiespunt(int32_t c, int32_t r) {
 void staptoets() {
     if (!Form1 || !Form1->stapvoorstap()) return;
     if (houdtegen(staptoets)) return;
-    StepRequested = true;
+    vraagstap();
     if (modusnu() == Modus::ComputerComputer && gamerunning()) computerzet();
 }
 

@@ -5,6 +5,7 @@
 #include "geometry.h"
 #include "humanmove.h"
 #include "record.h"
+#include "setup.h"
 #include "update.h"
 
 namespace {
