@@ -1,7 +1,6 @@
 // The window's layout at its factor: the one routine that scales, and the
 // size handler with its minimum-width rule.
 #include <QResizeEvent>
-#include <QStyleOptionButton>
 
 #include "drawing.h"
 #include "geometry.h"
@@ -18,31 +17,6 @@ QRect schaalrechthoek(const QRect& r, double f) {
 }
 
 } // namespace
-
-void Hoofdvenster::pascaption(QAbstractButton* b) const {
-    if (b->text().isEmpty()) return;
-    QFont font = b->font();
-    font.setLetterSpacing(QFont::PercentageSpacing, 100);
-    QStyleOptionButton opt;
-    opt.initFrom(b);
-    opt.text = b->text();
-    // Room inside the part where the style draws the caption: a push
-    // button's caption keeps clear of its frame on both sides, a radio
-    // button's or check box's of the control's right edge.
-    const bool push = qobject_cast<QPushButton*>(b) != nullptr;
-    const QStyle::SubElement part = push ? QStyle::SE_PushButtonContents
-                                    : qobject_cast<QRadioButton*>(b)
-                                        ? QStyle::SE_RadioButtonContents
-                                        : QStyle::SE_CheckBoxContents;
-    const int room = b->style()->subElementRect(part, &opt, b).width() - schaal(push ? 8 : 2);
-    // A caption too wide for it is set a little tighter, at most an eighth;
-    // only where that is not enough does it become smaller.
-    const auto past = [&] { return QFontMetricsF(font).horizontalAdvance(b->text()) <= room; };
-    for (int spacing = 99; !past() && spacing >= 88; --spacing)
-        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
-    while (!past() && font.pixelSize() > 6) font.setPixelSize(font.pixelSize() - 1);
-    b->setFont(font);
-}
 
 void Hoofdvenster::schaalvenster(double f) {
     Factor = f;

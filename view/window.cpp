@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QStyleOptionButton>
 
 #include "access.h"
 #include "geometry.h"
@@ -306,60 +307,27 @@ void Hoofdvenster::closeEvent(QCloseEvent* e) {
     QWidget::closeEvent(e);
 }
 
-void Hoofdvenster::toonwijzer(bool hand) {
-    setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
-}
-
-// ------------------------------------------------------------------ verbs
-
-void Hoofdvenster::toonkrant(const QString& text) {
-    Krant->setText(text);
-}
-
-void Hoofdvenster::schilderkrant() {
-    Krant->repaint();
-}
-
-QString Hoofdvenster::krant() const {
-    return Krant->text();
-}
-
-void Hoofdvenster::toonklok(bool zwart, const QString& text) {
-    (zwart ? Tijd1 : Tijd2)->setText(text);
-}
-
-void Hoofdvenster::toonspelers(const QString& zwart, const QString& wit) {
-    for (auto [label, text] : {std::pair{Speler1, zwart}, std::pair{Speler2, wit}}) {
-        label->setText(text);
-        label->adjustSize();
-        centreer(label);
-    }
-}
-
-// A score label sits with its middle at `quarters` quarters of the score
-// panel. Its width is measured with the stones layer's text font, which is
-// not the label's own, so the placement follows that font's digits.
-void Hoofdvenster::toonscore(int32_t zwart, int32_t wit) {
-    for (auto [label, wins, quarters] : {std::tuple{Zwartscore, zwart, 1}, {Witscore, wit, 3}}) {
-        const QString text = QString::number(wins);
-        label->setText(text);
-        label->adjustSize();
-        const int width = QFontMetrics(BordFont).horizontalAdvance(text);
-        label->move(quarters * label->parentWidget()->width() / 4 - width / 2, label->y());
-    }
-}
-
-void Hoofdvenster::noemstartknop(const QString& caption) {
-    Startknop->setText(caption);
-    pascaption(Startknop);
-}
-
-Modus Hoofdvenster::modus() const {
-    if (MM->isChecked()) return Modus::MensMens;
-    if (CC->isChecked()) return Modus::ComputerComputer;
-    return Modus::ComputerMens;
-}
-
-void Hoofdvenster::vinkstapvoorstap() {
-    StapVoorStap->setChecked(true);
+void Hoofdvenster::pascaption(QAbstractButton* b) const {
+    if (b->text().isEmpty()) return;
+    QFont font = b->font();
+    font.setLetterSpacing(QFont::PercentageSpacing, 100);
+    QStyleOptionButton opt;
+    opt.initFrom(b);
+    opt.text = b->text();
+    // Room inside the part where the style draws the caption: a push
+    // button's caption keeps clear of its frame on both sides, a radio
+    // button's or check box's of the control's right edge.
+    const bool push = qobject_cast<QPushButton*>(b) != nullptr;
+    const QStyle::SubElement part = push ? QStyle::SE_PushButtonContents
+                                    : qobject_cast<QRadioButton*>(b)
+                                        ? QStyle::SE_RadioButtonContents
+                                        : QStyle::SE_CheckBoxContents;
+    const int room = b->style()->subElementRect(part, &opt, b).width() - schaal(push ? 8 : 2);
+    // A caption too wide for it is set a little tighter, at most an eighth;
+    // only where that is not enough does it become smaller.
+    const auto past = [&] { return QFontMetricsF(font).horizontalAdvance(b->text()) <= room; };
+    for (int spacing = 99; !past() && spacing >= 88; --spacing)
+        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+    while (!past() && font.pixelSize() > 6) font.setPixelSize(font.pixelSize() - 1);
+    b->setFont(font);
 }
