@@ -239,10 +239,10 @@ void maaktoegankelijk(Hoofdvenster* f) {
         return true;
     }();
     Q_UNUSED(geinstalleerd);
-    // A reader already listening has asked the labels while they were being
-    // made, before the window knew them, and its cache holds their plain
-    // interfaces: those make way for the window's.
-    if (!QAccessible::isActive()) return;
+    // A label reports its text from its constructor on, before the window
+    // knows it, and the report leaves the label's plain interface in the
+    // cache (Qt makes the interface of every object that reports anything):
+    // those make way for the window's.
     for (QWidget* w : {static_cast<QWidget*>(f->Bord), static_cast<QWidget*>(f->Krant),
                        static_cast<QWidget*>(f->Tijd1), static_cast<QWidget*>(f->Tijd2),
                        static_cast<QWidget*>(f->Zwartscore), static_cast<QWidget*>(f->Witscore),

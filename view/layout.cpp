@@ -45,6 +45,10 @@ void Hoofdvenster::schaalvenster(double f) {
     }
     setMinimumSize(schaal(DesignWidth), schaal(DesignHeight));
     resize(schaal(DesignWidth), schaal(DesignHeight));
+    // After the board's relayout, which gives the stones layer's text font,
+    // with which the score is measured, its size.
+    if (Spelersgetoond) plaatsspelers();
+    if (Scoregetoond) plaatsscore();
 }
 
 void Hoofdvenster::verbreed() {

@@ -34,22 +34,34 @@ void Hoofdvenster::toonklok(bool zwart, const QString& text) {
 }
 
 void Hoofdvenster::toonspelers(const QString& zwart, const QString& wit) {
-    for (auto [label, text] : {std::pair{Speler1, zwart}, std::pair{Speler2, wit}}) {
-        label->setText(text);
+    Speler1->setText(zwart);
+    Speler2->setText(wit);
+    Spelersgetoond = true;
+    plaatsspelers();
+}
+
+void Hoofdvenster::plaatsspelers() {
+    for (QLabel* label : {Speler1, Speler2}) {
         label->adjustSize();
         centreer(label);
     }
 }
 
-// A score label sits with its middle at `quarters` quarters of the score
-// panel. Its width is measured with the stones layer's text font, which is
-// not the label's own, so the placement follows that font's digits.
 void Hoofdvenster::toonscore(int32_t zwart, int32_t wit) {
-    for (auto [label, wins, quarters] : {std::tuple{Zwartscore, zwart, 1}, {Witscore, wit, 3}}) {
-        const QString text = QString::number(wins);
-        label->setText(text);
+    Zwartscore->setText(QString::number(zwart));
+    Witscore->setText(QString::number(wit));
+    Scoregetoond = true;
+    plaatsscore();
+}
+
+// A score label sits with its middle at a quarter (black) and three
+// quarters (white) of the score panel. Its width is measured with the
+// stones layer's text font, which is not the label's own, so the placement
+// follows that font's digits.
+void Hoofdvenster::plaatsscore() {
+    for (auto [label, quarters] : {std::pair{Zwartscore, 1}, std::pair{Witscore, 3}}) {
         label->adjustSize();
-        const int width = QFontMetrics(BordFont).horizontalAdvance(text);
+        const int width = QFontMetrics(BordFont).horizontalAdvance(label->text());
         label->move(quarters * label->parentWidget()->width() / 4 - width / 2, label->y());
     }
 }

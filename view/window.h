@@ -127,6 +127,12 @@ class Hoofdvenster : public QWidget {
     };
     std::vector<Ontwerpmaat> Ontwerpen;
     double Factor = 1.0;
+    // The players and the score were shown by their verbs: from then on
+    // their labels are placed by the verbs' rules at every factor, not
+    // where the design has them.
+    bool Spelersgetoond = false, Scoregetoond = false;
+    void plaatsspelers();
+    void plaatsscore();
 
     void maaklagen();
     void maakstenenlaag();

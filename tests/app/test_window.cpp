@@ -2,7 +2,10 @@
 // game played by pointer events. The same cases run once more at a device
 // pixel ratio of 2, where every layer pixel is a 2 x 2 block, and those of
 // the stones and numbers at 1.5.
+#include <QAccessible>
 #include <QApplication>
+#include <QFile>
+#include <QMessageBox>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTest>
@@ -17,6 +20,7 @@
 #include "form.h"
 #include "geometry.h"
 #include "humanmove.h"
+#include "language.h"
 #include "mode.h"
 #include "opname.h"
 #include "persteen.h"
@@ -234,6 +238,172 @@ class WindowTest : public QObject {
         QApplication::processEvents();
         for (QWidget* w : form->findChildren<QWidget*>())
             if (!qobject_cast<Beeldlaag*>(w)) QCOMPARE(w->geometry(), before[w]);
+    }
+
+    // Which languages ask for English: the first of the list that is English
+    // or Dutch decides; any other list gets Dutch, the program's own.
+    void languageList_data() {
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("C locale") << QStringList{"C"} << false;
+        QTest::newRow("Dutch") << QStringList{"nl-NL", "nl"} << false;
+        QTest::newRow("English") << QStringList{"en-GB", "en"} << true;
+        QTest::newRow("German, then English") << QStringList{"de-DE", "de", "en"} << true;
+        QTest::newRow("Flemish before English") << QStringList{"nl-BE", "en-US"} << false;
+        QTest::newRow("English before Dutch") << QStringList{"en_US", "nl"} << true;
+        QTest::newRow("German alone") << QStringList{"de"} << false;
+    }
+    void languageList() {
+        QFETCH(QStringList, languages);
+        QFETCH(bool, english);
+        QCOMPARE(engelsgevraagd(languages), english);
+    }
+
+    // The texts in the language the user's list asks for: Dutch as designed
+    // under the C locale, English under an English list (app_tests_english);
+    // every caption fits its control at the design factor and the smallest,
+    // and the English translation lacks no text.
+    void textsInTheChosenLanguage() {
+        const bool english = engelsgevraagd(QLocale::system().uiLanguages());
+        kiestaal();
+        delete form;
+        form = new TForm1;
+        form->FormCreate();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        const auto taal = [english](const char* nl, const char* en) {
+            return QString::fromUtf8(english ? en : nl);
+        };
+        QCOMPARE(form->windowTitle(), taal("Kalvor  (5 op een rijtje)", "Kalvor  (five in a row)"));
+        QCOMPARE(form->Startknop->text(), taal("Start partij", "Start game"));
+        QCOMPARE(form->Krant->text(), taal("Druk op 'Start partij'", "Press 'Start game'"));
+        QCOMPARE(form->Roekeloos1->accessibleName(),
+                 taal("Computer 1: Roekeloos", "Computer 1: Reckless"));
+        QCOMPARE(statustekst(BlackToMove, 2, 0, 0, TimeLimit),
+                 taal("Zet 3.  Zwart is aan zet", "Move 3.  Black to move"));
+        form->MM->click();
+        QCOMPARE(form->Speler2->text(), taal("Mens", "Human"));
+        captionsFitTheirControls();
+        smallestScaleKeepsCaptionsAndBoard();
+        QFile ts(QStringLiteral(KALVOR_TS));
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        const QByteArray translations = ts.readAll();
+        QVERIFY(!translations.contains("type=\"unfinished\""));
+        QVERIFY(!translations.contains("<translation></translation>"));
+    }
+
+    // What a screen reader reads: the style buttons by computer and style,
+    // the panels as named groups, the status line as a status bar, the
+    // clocks by whose time they show, and the board as a table of its
+    // points whose cell under the cursor holds the focus with the board.
+    void screenReaderReadsTheWindow() {
+        const auto iface = [](QObject* o) { return QAccessible::queryAccessibleInterface(o); };
+        QCOMPARE(iface(form->Angstig2)->text(QAccessible::Name), QString("Computer 2: Angstig"));
+        QCOMPARE(iface(form->Comp1Stijl)->role(), QAccessible::Grouping);
+        QCOMPARE(iface(form->Comp1Stijl)->text(QAccessible::Name), QString("Stijl van computer 1"));
+        QCOMPARE(iface(form->Krant)->role(), QAccessible::StatusBar);
+        QCOMPARE(iface(form->Krant)->text(QAccessible::Name), form->Krant->text());
+        QCOMPARE(iface(form->Tijd1)->text(QAccessible::Name),
+                 QString("Bedenktijd van zwart: 0:00:00.000"));
+        partij();
+        zet(form, 5, 7);
+        zet(form, 6, 7);
+        QAccessibleInterface* board = iface(form->Bord);
+        QCOMPARE(board->role(), QAccessible::Table);
+        QAccessibleTableInterface* table = board->tableInterface();
+        QCOMPARE(table->rowCount(), 19);
+        QCOMPARE(table->columnCount(), 19);
+        QCOMPARE(board->childCount(), 361);
+        QCOMPARE(table->cellAt(6, 4)->text(QAccessible::Name), QString("E7, zwart, zet 1"));
+        QCOMPARE(table->cellAt(6, 5)->text(QAccessible::Name),
+                 QString("F7, wit, zet 2, laatste zet"));
+        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QString("A1, leeg"));
+        QCOMPARE(board->indexOfChild(table->cellAt(6, 5)), 6 * 19 + 5);
+        QCOMPARE(board->text(QAccessible::Description), QString("Laatste zet: 2, wit op F7"));
+        QVERIFY(!board->focusChild());
+        QApplication::setActiveWindow(form);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        form->Bord->setFocus(Qt::TabFocusReason);
+        QCOMPARE(board->focusChild()->text(QAccessible::Name), QString("J10, leeg"));
+        QVERIFY(board->focusChild()->state().focused);
+    }
+
+    // The board from the keyboard: Tab reaches it from "Start partij", the
+    // arrow keys move the cursor, drawn while the board holds the focus,
+    // and Return places a stone where a click would, under the same rules
+    // (a free point); the Return that ends a pause places none.
+    void keyboardPlaysTheBoard() {
+        partij();
+        QApplication::setActiveWindow(form);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        const auto cursor = [this] {
+            QApplication::processEvents();
+            const QImage shown = form->Bord->grab().toImage();
+            int n = 0;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x) n += shown.pixel(x, y) == qRgb(255, 220, 0);
+            return n;
+        };
+        form->Startknop->setFocus();
+        QTest::keyClick(form->Startknop, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form->Bord);
+        QVERIFY(cursor() > 0);
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Up})
+            QTest::keyClick(form->Bord, key);
+        QTest::keyClick(form->Bord, Qt::Key_Return);
+        QCOMPARE(MoveCount, 1);
+        QCOMPARE(std::make_pair(MoveList[1].column, MoveList[1].row), std::make_pair(8, 9));
+        QCOMPARE(QApplication::focusWidget(), form->Bord); // the board keeps it
+        QTest::keyClick(form->Bord, Qt::Key_Return);       // a point taken
+        QCOMPARE(MoveCount, 1);
+        QTest::keyClick(form->Bord, Qt::Key_Right);
+        Berichtwacht = [] { QTest::keyClick(Form1->Bord, Qt::Key_Return); };
+        QTest::keyClick(form->Bord, Qt::Key_Pause);
+        herstelberichtwacht();
+        QVERIFY(!Paused);
+        QCOMPARE(MoveCount, 1);
+        QTest::keyClick(form->Bord, Qt::Key_Return);
+        QCOMPARE(MoveCount, 2);
+        QCOMPARE(std::make_pair(MoveList[2].column, MoveList[2].row), std::make_pair(9, 9));
+        form->Startknop->setFocus();
+        QCOMPARE(cursor(), 0);
+    }
+
+    // The About box lies whole on its screen's work area with its OK button,
+    // its text scrolling where it must (the 800 x 560 screen of
+    // app_tests_tinyscreen, and every other screen the tests run on).
+    void aboutBoxFitsItsScreen() {
+        const QRect area = form->screen()->availableGeometry();
+        QRect box, ok;
+        QTimer::singleShot(0, [&] {
+            auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(m);
+            box = m->frameGeometry();
+            QAbstractButton* b = m->button(QMessageBox::Ok);
+            ok = QRect(b->mapToGlobal(QPoint(0, 0)), b->size());
+            m->accept();
+        });
+        form->FormKeyDown(Qt::Key_F1);
+        QVERIFY2(area.contains(box), qPrintable(QString("%1 x %2 at %3, %4")
+                                                    .arg(box.width())
+                                                    .arg(box.height())
+                                                    .arg(box.x())
+                                                    .arg(box.y())));
+        QVERIFY(area.contains(ok));
+    }
+
+    // The design's rule with the real frame: the window as made (900 x 738
+    // at its factor) with its frame, centred on the work area; moved left
+    // where the widening to the minimum width would take its frame off it.
+    void placedByTheDesignsRule() {
+        const QRect area(0, 0, 1600, 1000);
+        form->centreer(area, QMargins());
+        QCOMPARE(form->pos(), QPoint(350, 131));
+        form->centreer(area, QMargins(1, 20, 1, 5)); // openbox's frame
+        QCOMPARE(form->pos(), QPoint(349, 118));
+        // 1000 wide: the rule gives 49, the widened frame (968) ends at 1017.
+        form->centreer(QRect(0, 0, 1000, 1000), QMargins(1, 20, 1, 5));
+        QCOMPARE(form->pos(), QPoint(32, 118));
     }
 
     // At start-up the window takes the largest factor at which it fits the
