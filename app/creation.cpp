@@ -178,11 +178,10 @@ void TForm1::centreer(const QRect& area, const QMargins& frame) {
     int left = area.x() + (area.width() - (schaal(DesignWidth) + frameWidth)) / 2;
     const int top = area.y() + (area.height() - (height() + frameHeight)) / 2;
     // The size handler widens the window to the right, to the width the
-    // minimum-width rule gives its framed height: where that width fits the
-    // work area, the window is moved left as far as it must to keep its
-    // frame on it.
-    const int outerWidth =
-        qMax(width() + frameWidth, minimumbreedte(height() + frameHeight, factor()));
+    // minimum-width rule gives its height: where that width with the frame
+    // fits the work area, the window is moved left as far as it must to keep
+    // its frame on it.
+    const int outerWidth = qMax(width(), minimumbreedte(height(), factor())) + frameWidth;
     if (outerWidth <= area.width())
         left = qMax(area.x(), qMin(left, area.right() + 1 - outerWidth));
     move(left, top);

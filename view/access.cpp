@@ -208,11 +208,26 @@ class Waardeinterface : public QAccessibleWidget {
     QString waarvan;
 };
 
+// A layer under the stones (the wood, the grid) or a picture the drawing
+// takes its stones from: decoration, which a reader passes over.
+class Versieringinterface : public QAccessibleWidget {
+  public:
+    explicit Versieringinterface(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
+    }
+};
+
 QAccessibleInterface* interfacevoor(const QString&, QObject* object) {
     Hoofdvenster* f = Form1;
     if (!f || !object || !object->isWidgetType()) return nullptr;
     auto* w = static_cast<QWidget*>(object);
+    if (w == f) return new QAccessibleWidget(w, QAccessible::Window);
     if (w == f->Bord) return new Bordinterface(static_cast<Stenenlaag*>(f->Bord));
+    for (QWidget* layer : {f->Bordhout, f->Witmodel, f->Zwartmodel, f->Bord2, f->Bordlijnen})
+        if (w == layer) return new Versieringinterface(w);
     if (w == f->Krant) return new Statusinterface(f->Krant);
     if (w == f->Tijd1)
         return new Waardeinterface(f->Tijd1, Hoofdvenster::tr("Bedenktijd van zwart"));

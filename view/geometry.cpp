@@ -102,8 +102,8 @@ void berekengeometrie(int32_t width, int32_t height) {
     StoneRadius = rondaf(PitchX / 2) - 1;
 }
 
-int32_t minimumbreedte(int32_t outerHeight, double f) {
-    return static_cast<int32_t>(deelrond(int64_t{outerHeight} * AspectWidth, AspectHeight)) +
+int32_t minimumbreedte(int32_t height, double f) {
+    return static_cast<int32_t>(deelrond(int64_t{height} * AspectWidth, AspectHeight)) +
            schaalmaat(MinWidthExtra, f);
 }
 

@@ -74,6 +74,7 @@ int32_t rijy(int32_t r);
 // The same mapping for any size and margin, for tests and for the layout.
 int32_t rasterpunt(int32_t size, double margin, int32_t index);
 
-// The narrowest outer window width for an outer window height, at layout
-// factor f.
-int32_t minimumbreedte(int32_t outerHeight, double f = 1.0);
+// The narrowest window width for a window height (of the client, as the
+// size handler uses it; kiesfactor takes the frame's height in too, which
+// can only ask for more), at layout factor f.
+int32_t minimumbreedte(int32_t height, double f = 1.0);

@@ -51,10 +51,15 @@ void Hoofdvenster::schaalvenster(double f) {
     if (Scoregetoond) plaatsscore();
 }
 
+// The minimum-width rule on the client: the window's design sizes are its
+// client's, so the rule that keeps the window as wide as its board needs
+// takes the client's height and gives the client's width. The frame a
+// window manager adds (known on Windows at the first size notification, on
+// X11 only some time after the window is shown) then changes nothing: the
+// client is 945 x 738 at the design size on every platform.
 void Hoofdvenster::verbreed() {
-    const QRect outer = frameGeometry();
-    const int minWidth = minimumbreedte(outer.height(), Factor);
-    if (outer.width() < minWidth) resize(width() + (minWidth - outer.width()), height());
+    const int minWidth = minimumbreedte(height(), Factor);
+    if (width() < minWidth) resize(minWidth, height());
 }
 
 void Hoofdvenster::FormResize() {
