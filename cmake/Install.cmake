@@ -31,10 +31,20 @@ foreach(target kalvor pbrain-kalvor kalvor-selfplay)
 endforeach()
 if(WIN32)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
-  # The game carries Liberation Sans; its licence goes with it.
+  # The game carries Liberation Sans and, linked in, Qt (under the GNU LGPL
+  # version 3, which builds on the GPL version 3; the README says where its
+  # source and the patches are): their licences go with it.
   if(TARGET kalvor)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/fonts/OFL.txt DESTINATION .
             RENAME LiberationSans-OFL.txt)
+    foreach(licence LGPL-3 GPL-3)
+      find_file(KALVOR_${licence} ${licence} PATHS /usr/share/common-licenses
+                NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+      if(NOT KALVOR_${licence})
+        message(FATAL_ERROR "${licence} not found in /usr/share/common-licenses (base-files)")
+      endif()
+      install(FILES ${KALVOR_${licence}} DESTINATION . RENAME Qt-${licence}.txt)
+    endforeach()
   endif()
   # The 64-bit build names its adapter pbrain-kalvor64.exe; the 32-bit
   # pbrain-kalvor.exe, made by a build of its own, joins it in the zip.
@@ -194,9 +204,9 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
   # Elsewhere a zip of the install tree, the least that works everywhere. On
-  # Windows it is the tools' zip (scripts/windows-tools), with the programs
-  # at its top: managers take an engine's zip so, as tournaments receive
-  # them.
+  # Windows it is the game's and the tools' zip (scripts/windows), with the
+  # programs at its top: a player unpacks it and starts kalvor.exe, and
+  # managers take an engine's zip so, as tournaments receive them.
   set(CPACK_GENERATOR ZIP)
   if(WIN32)
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)

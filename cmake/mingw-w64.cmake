@@ -3,8 +3,10 @@
 # default, 32-bit with -DKALVOR_MINGW_CPU=i686:
 #   cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DKALVOR_GUI=OFF
 #   cmake --build build-win --target pbrain-kalvor kalvor-selfplay
-# Building the tests as well needs GoogleTest built for Windows (GTest_DIR)
-# and wine, which runs them; scripts/windows-tools does all of it.
+# The game needs Qt for Windows (scripts/windows-qt builds it), whose
+# toolchain file chains this one (QT_CHAINLOAD_TOOLCHAIN_FILE). Building the
+# tests as well needs GoogleTest built for Windows (GTest_DIR) and wine,
+# which runs them; scripts/windows does all of it.
 set(CMAKE_SYSTEM_NAME Windows)
 if(NOT KALVOR_MINGW_CPU)
   set(KALVOR_MINGW_CPU x86_64)

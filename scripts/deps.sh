@@ -1,7 +1,7 @@
 # Installs the Debian packages the build, the game and the tests need, when
 # any is missing; quiet when everything is there. Sourced by scripts/run,
 # scripts/test, scripts/check-format, scripts/check-package,
-# scripts/check-fresh, scripts/windows-tools and scripts/screenshot.
+# scripts/check-fresh, scripts/windows and scripts/screenshot.
 #
 # What each group is for:
 # - the build: compiler, CMake, Qt, GoogleTest, Google Benchmark;
