@@ -86,37 +86,42 @@ QString overtekst() {
                .arg(KALVOR_VERSION, QT_VERSION_STR);
 }
 
-// The message box's text in a scroll area of its own, as wide as the box
-// would make the text and at most as high as leaves room on the work area
-// for the box's frame, its margins and its button.
+// The message box's text shown in a scroll area of its own, as wide as a
+// comfortable line and at most as high as leaves room on the work area for
+// the box's frame, its margins and its button. The box's own label keeps
+// the text (what the box says is still its text) but is not shown: the box
+// sizes itself from what it shows, and its own label would not wrap.
 void laatschuiven(QMessageBox& box, const QRect& area) {
-    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    auto* own = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     auto* buttons = box.findChild<QDialogButtonBox*>();
-    if (!label || !grid || !buttons) return;
+    if (!own || !grid || !buttons) return;
     int row, column, rows, columns;
-    grid->getItemPosition(grid->indexOf(label), &row, &column, &rows, &columns);
-    grid->removeWidget(label);
+    grid->getItemPosition(grid->indexOf(own), &row, &column, &rows, &columns);
+    own->hide();
+    auto* text = new QLabel(box.text());
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto* scroll = new QScrollArea(&box);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    label->setWordWrap(true);
-    scroll->setWidget(label);
+    scroll->setWidget(text);
     grid->addWidget(scroll, row, column, rows, columns);
-    // The text's width: some sixty average characters, a comfortable
-    // line to read, and never wider than nine tenths of the work area.
-    const QFontMetrics fm(label->font());
+    // Some sixty average characters a line, and never wider than nine
+    // tenths of the work area.
+    const QFontMetrics fm(text->font());
     const int width = qMin(fm.averageCharWidth() * 64, area.width() * 9 / 10);
-    const int text = label->heightForWidth(width);
+    const int needed = text->heightForWidth(width);
     // The frame a window manager adds (a title bar and borders, a little
     // more than the common desktops draw), the layout's margins and
     // spacing, and the button row.
     const QMargins margins = grid->contentsMargins();
     const int chrome = 48 + margins.top() + margins.bottom() + grid->verticalSpacing() +
                        buttons->sizeHint().height();
-    const int height = qMax(fm.height() * 4, qMin(text, area.height() - chrome));
-    const int bar = text > height ? scroll->verticalScrollBar()->sizeHint().width() : 0;
+    const int height = qMax(fm.height() * 4, qMin(needed, area.height() - chrome));
+    const int bar = needed > height ? scroll->verticalScrollBar()->sizeHint().width() : 0;
     scroll->setMinimumSize(width + bar, height);
     scroll->setMaximumHeight(height);
 }
@@ -126,6 +131,7 @@ void laatschuiven(QMessageBox& box, const QRect& area) {
 void Hoofdvenster::toonover() {
     QMessageBox box(QMessageBox::NoIcon, tr("Over Kalvor"), overtekst(), QMessageBox::Ok, this);
     box.setFont(font()); // the window's face at the window's factor
+    box.setTextFormat(Qt::PlainText);
     laatschuiven(box, screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768));
     box.exec();
 }
