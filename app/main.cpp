@@ -2,7 +2,6 @@
 // line only asks for the version or a word of help, which are printed
 // without opening a window; anything else is the window's toolkit's.
 #include <QApplication>
-#include <cstdio>
 #include <cstring>
 
 #include "form.h"
@@ -38,9 +37,7 @@ bool beantwoord(int argc, char** argv) {
                                                      "venster; F1 legt daar de rest uit.\n"));
         else
             continue;
-        koppelterminal();
-        std::fputs(text.toLocal8Bit().constData(), stdout);
-        std::fflush(stdout);
+        schrijfterminal(text);
         return true;
     }
     return false;

@@ -134,6 +134,16 @@ int weegsteen(int c, int r, Drieen& k) {
 
 bool verboden(int c, int r);
 
+// The tests of points that one verdict may make, at most. The weighing
+// above keeps every position met in play, and the worst anyone has built,
+// far below it (65 tests); a position can be built, though never met in a
+// game, whose threes lead to threes on and on, and the time of a move must
+// not depend on what a manager sends. Past the budget the point counts as
+// forbidden: the computer then passes over a point it might have played,
+// and never plays one it may not.
+constexpr int32_t Toetsbudget = 20000;
+int32_t Budget;
+
 // Whether direction d of black's stone holds a three: one of its
 // straight-four points that black may play. The points that weegsteen
 // decides are looked at first, so that the test recurses only where no
@@ -161,6 +171,7 @@ bool isdrie(const Drieen& k, int d) {
 // threes are counted only until two are found, or two cannot be reached any
 // more.
 bool verboden(int c, int r) {
+    if (--Budget < 0) return false; // spent: the verdict at the top says forbidden
     veld(c, r) = Zwart;
     Drieen k;
     int oordeel = weegsteen(c, r, k);
@@ -190,7 +201,12 @@ void neemstenenover() {
 }
 
 int weegpunt(int32_t c, int32_t r, bool zwart) {
-    if (Spelregel == Renju) return zwart && verboden(c, r) ? Verboden : Speelbaar;
+    if (Spelregel == Renju) {
+        if (!zwart) return Speelbaar;
+        Budget = Toetsbudget;
+        const bool forbidden = verboden(c, r);
+        return forbidden || Budget < 0 ? Verboden : Speelbaar;
+    }
     if (Spelregel != ExactFive) return Speelbaar;
     veld(c, r) = zwart ? Zwart : Wit;
     const int oordeel = !maaktvijf(c, r) && maaktlang(c, r) ? Zonderwinst : Speelbaar;

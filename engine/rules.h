@@ -13,7 +13,9 @@
 //              is not forbidden itself, so the test recurses. It weighs a
 //              stone on the stones as they stand first and recurses only
 //              where they leave the verdict open, which keeps the crowded
-//              positions whose threes lead to threes on and on cheap.
+//              positions whose threes lead to threes on and on cheap; and
+//              a verdict makes at most a fixed budget of tests, past which
+//              the point counts as forbidden (never reached in play).
 //
 // The rule changes neither the window products nor the scores. It enters
 // in two places only: the update asks it whether a five it found wins, and

@@ -35,8 +35,7 @@ bool zetspelregel(int32_t regel) {
     return richtspelin(BoardLines, regel);
 }
 
-// Declared with the data it gives first values (board.h), and defined here,
-// above every table it has built.
+// Defined here, with the setup, above every table it has built.
 void beginengine() {
     richtspelin(GameBoardSize, Freestyle);
     std::memset(MoveList, 0, sizeof MoveList);

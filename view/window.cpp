@@ -260,7 +260,8 @@ void Hoofdvenster::legontwerpvast() {
 
 Hoofdvenster::Hoofdvenster(QWidget* parent) : QWidget(parent) {
     Form1 = this;
-    kiesvensterstijl();
+    // The style's metrics follow this window's factor, 1 until it is scaled.
+    kiesvensterstijl()->zetfactor(Factor);
     setWindowTitle(tr("Kalvor  (5 op een rijtje)"));
     resize(DesignWidth, DesignHeight);
     setMinimumSize(DesignWidth, DesignHeight);

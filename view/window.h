@@ -40,23 +40,34 @@ class Hoofdvenster : public QWidget {
     ~Hoofdvenster() override; // Form1 is cleared first, so nothing reaches a half-destroyed window
 
     // Board layers, back to front; the stones layer on top takes the
-    // pointer and the keys.
-    Beeldlaag *Bordhout, *Witmodel, *Zwartmodel, *Bord2, *Bordlijnen;
-    Stenenlaag* Bord;
+    // pointer and the keys. Every control is null until the constructor
+    // has made it: whatever looks at the window while it is being made
+    // (the screen reader's factory, asked by every label that reports its
+    // text) finds no control that is not there yet.
+    Beeldlaag *Bordhout = nullptr, *Witmodel = nullptr, *Zwartmodel = nullptr, *Bord2 = nullptr,
+              *Bordlijnen = nullptr;
+    Stenenlaag* Bord = nullptr;
     QFont BordFont; // the stones layer's text font, used to measure the scores
 
-    QLabel *Spelers, *Spelerscaption;
-    QRadioButton *MM, *CM, *CC;
-    QLabel *Speelstijl, *Speelstijlcaption, *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
-    QLabel *Comp1Stijl, *Comp2stijl;
-    QRadioButton *Roekeloos1, *Aanvallend1, *Normaal1, *Behoedzaam1, *Angstig1;
-    QRadioButton *Roekeloos2, *Aanvallend2, *Normaal2, *Behoedzaam2, *Angstig2;
-    QPushButton *Startknop, *Zetterug, *ToonPartij, *Scoresnaar0, *Info;
-    QLabel *Statuspaneel, *Klok1, *Klok2, *Kleur1, *Kleur2, *Tijd1, *Tijd2, *Speler1, *Speler2;
-    QLabel *Standpaneel, *Zwartscore, *Witscore, *Krant;
-    QLabel* Settingspaneel;
-    QCheckBox *Geluidcheck, *Nummers, *Snel, *StapVoorStap;
-    QTimer *Klok, *Herstartklok;
+    QLabel *Spelers = nullptr, *Spelerscaption = nullptr;
+    QRadioButton *MM = nullptr, *CM = nullptr, *CC = nullptr;
+    QLabel *Speelstijl = nullptr, *Speelstijlcaption = nullptr, *Label1 = nullptr,
+           *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr,
+           *Label6 = nullptr;
+    QLabel *Comp1Stijl = nullptr, *Comp2stijl = nullptr;
+    QRadioButton *Roekeloos1 = nullptr, *Aanvallend1 = nullptr, *Normaal1 = nullptr,
+                 *Behoedzaam1 = nullptr, *Angstig1 = nullptr;
+    QRadioButton *Roekeloos2 = nullptr, *Aanvallend2 = nullptr, *Normaal2 = nullptr,
+                 *Behoedzaam2 = nullptr, *Angstig2 = nullptr;
+    QPushButton *Startknop = nullptr, *Zetterug = nullptr, *ToonPartij = nullptr,
+                *Scoresnaar0 = nullptr, *Info = nullptr;
+    QLabel *Statuspaneel = nullptr, *Klok1 = nullptr, *Klok2 = nullptr, *Kleur1 = nullptr,
+           *Kleur2 = nullptr, *Tijd1 = nullptr, *Tijd2 = nullptr, *Speler1 = nullptr,
+           *Speler2 = nullptr;
+    QLabel *Standpaneel = nullptr, *Zwartscore = nullptr, *Witscore = nullptr, *Krant = nullptr;
+    QLabel* Settingspaneel = nullptr;
+    QCheckBox *Geluidcheck = nullptr, *Nummers = nullptr, *Snel = nullptr, *StapVoorStap = nullptr;
+    QTimer *Klok = nullptr, *Herstartklok = nullptr;
 
     // The board (drawing.cpp), silent: the empty board, the stone of move n
     // with its number or marker, the empty board and every stone of the

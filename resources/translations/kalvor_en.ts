@@ -65,7 +65,7 @@ Computer 1 vs Computer 2: the computers play each other; five seconds after the 
     </message>
     <message>
         <source>Toon zetnummers zet op elke steen het nummer van zijn zet; anders draagt alleen de laatste zet een rood vierkantje. Snelle computer laat de computer 50 ms in plaats van 800 ms nadenken; zonder Stap voor Stap spelen de computers dan stil tegen elkaar, en zo gaat ook het naspelen van een lopende partij.</source>
-        <translation>Show move numbers puts the number of its move on every stone; otherwise only the last move carries a small red square. Fast computer makes the computer think 50 ms instead of 800 ms; without Step by step the computers then play each other silently, and so does the replay of a running game.</translation>
+        <translation>Move numbers puts the number of its move on every stone; otherwise only the last move carries a small red square. Fast computer makes the computer think 50 ms instead of 800 ms; without Step by step the computers then play each other silently, and so does the replay of a running game.</translation>
     </message>
     <message>
         <source>Het bord speelt ook zonder muis: Tab brengt de toetsen naar het bord, de pijltjestoetsen verplaatsen de cursor en Return zet een steen waar hij staat.</source>
@@ -185,7 +185,7 @@ Built with Qt %2.</translation>
     </message>
     <message>
         <source> Breek het het naspelen af met de Esc-toets </source>
-        <translation> Cut the the replay short with the Esc key </translation>
+        <translation> Cut the replay short with the Esc key </translation>
     </message>
     <message>
         <source>Zet scores op 0 - 0</source>
@@ -206,6 +206,94 @@ Built with Qt %2.</translation>
     <message>
         <source>Nieuwe partij</source>
         <translation>New game</translation>
+    </message>
+    <message>
+        <source>zwart</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>wit</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>leeg</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>%1, zet %2</source>
+        <translation>%1, move %2</translation>
+    </message>
+    <message>
+        <source>, laatste zet</source>
+        <translation>, last move</translation>
+    </message>
+    <message>
+        <source>Bord</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Er staan geen stenen op het bord.</source>
+        <translation>There are no stones on the board.</translation>
+    </message>
+    <message>
+        <source>Laatste zet: %1, %2 op %3</source>
+        <translation>Last move: %1, %2 on %3</translation>
+    </message>
+    <message>
+        <source>Bedenktijd van zwart</source>
+        <translation>Black&apos;s thinking time</translation>
+    </message>
+    <message>
+        <source>Bedenktijd van wit</source>
+        <translation>White&apos;s thinking time</translation>
+    </message>
+    <message>
+        <source>Gewonnen door zwart</source>
+        <translation>Won by black</translation>
+    </message>
+    <message>
+        <source>Gewonnen door wit</source>
+        <translation>Won by white</translation>
+    </message>
+    <message>
+        <source>Computer 1: %1</source>
+        <translation>Computer 1: %1</translation>
+    </message>
+    <message>
+        <source>Computer 2: %1</source>
+        <translation>Computer 2: %1</translation>
+    </message>
+    <message>
+        <source>Speelstijl</source>
+        <translation>Playing style</translation>
+    </message>
+    <message>
+        <source>Stijl van computer 1</source>
+        <translation>Style of computer 1</translation>
+    </message>
+    <message>
+        <source>Stijl van computer 2</source>
+        <translation>Style of computer 2</translation>
+    </message>
+    <message>
+        <source>Klokken en stand</source>
+        <translation>Clocks and score</translation>
+    </message>
+    <message>
+        <source>Klok van zwart</source>
+        <translation>Black&apos;s clock</translation>
+    </message>
+    <message>
+        <source>Klok van wit</source>
+        <translation>White&apos;s clock</translation>
+    </message>
+    <message>
+        <source>Stand</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Instellingen</source>
+        <translation>Settings</translation>
     </message>
 </context>
 <context>
