@@ -40,12 +40,15 @@ void trekvrij(const EvalRecord& s, int lowC, int highC, int lowR, int highR) {
 // in no live window (score 0) is always allowed, and is taken before either.
 // Returns the highest score of the board, which the caller reads as the draw
 // test, as it reads the plain scan's.
+// The plain scan of the board in play, taken by kieskeuze.
+Scanroutine Vlak;
+
 int32_t kiesgefilterd(const Scoregrid& score, int32_t& col, int32_t& row) {
     static Scoregrid over; // the scores of the points not passed over yet
     std::memcpy(over, score, sizeof over);
     const bool zwart = SideToMove == EvalSet[1].BlackCode;
     neemstenenover();
-    const Scanroutine scan = scanvoor(BoardLines);
+    const Scanroutine scan = Vlak;
     int32_t c = 0, r = 0;
     const int32_t hoogste = scan(over, c, r);
     int32_t reserve[3][2] = {}; // the first point passed over of each kind
@@ -85,7 +88,8 @@ bool kiesuitscores(const EvalRecord& s) {
 } // namespace
 
 void kieskeuze() {
-    Puntkeuze = Spelregel == Freestyle ? scanvoor(BoardLines) : kiesgefilterd;
+    Vlak = scanvoor(BoardLines);
+    Puntkeuze = Spelregel == Freestyle ? Vlak : kiesgefilterd;
 }
 
 bool kieshoogste() {

@@ -27,18 +27,16 @@ QString computer(int n) {
 
 } // namespace
 
-// A call held back by an update is made later, and not once the window has
-// gone.
 void kiesmensmens() {
-    if (houdtegen(kiesmensmens) || !Form1) return;
-    Form1->toonspelers(mens(), mens());
+    if (houdtegen(kiesmensmens)) return;
+    if (Form1) Form1->toonspelers(mens(), mens());
     wisscores();
     onthoudmodus(Modus::MensMens);
 }
 
 void kiescomputermens() {
-    if (houdtegen(kiescomputermens) || !Form1) return;
-    Form1->toonspelers(computer(1), mens());
+    if (houdtegen(kiescomputermens)) return;
+    if (Form1) Form1->toonspelers(computer(1), mens());
     if (ModeHumanHuman && GameState == BlackToMove) {
         // The computer takes over black's turn.
         computerzet();
@@ -55,8 +53,8 @@ void kiescomputermens() {
 }
 
 void kiescomputercomputer() {
-    if (houdtegen(kiescomputercomputer) || !Form1) return;
-    Form1->toonspelers(computer(1), computer(2));
+    if (houdtegen(kiescomputercomputer)) return;
+    if (Form1) Form1->toonspelers(computer(1), computer(2));
     // Both colours now belong to the computers.
     laatmenszetten(false);
     if (gamerunning()) computerzet();
@@ -64,7 +62,7 @@ void kiescomputercomputer() {
 }
 
 void kiesstijl(int32_t set, int32_t style) {
-    if (houdtegen(kiesstijl, set, style) || !Form1) return;
+    if (houdtegen(kiesstijl, set, style)) return;
     Vastlegging v;
     zetstijl(set, style);
 }

@@ -4,6 +4,7 @@
 #include <deque>
 
 #include "update.h"
+#include "window.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ void voeruitgesteld() {
     while (!bezig() && !Wachtrij.empty()) {
         const Uitstel u = Wachtrij.front();
         Wachtrij.pop_front();
+        if (!Form1) continue; // a call held back outlives no window
         if (u.zonder)
             u.zonder();
         else

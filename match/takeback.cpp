@@ -27,7 +27,7 @@ int32_t terugneemaantal(Modus mode, int32_t moveCount, int32_t stateAtEntry, boo
 
 void neemzetterug() {
     if (houdtegen(neemzetterug)) return;
-    if (!Form1 || MoveCount <= 0) return; // a call held back outlives no window
+    if (MoveCount <= 0) return;
     laatmenszetten(false);
     const int32_t entry = GameState;
     const Modus mode = modusnu();

@@ -39,6 +39,12 @@ void gebruik(std::FILE* uit) {
                uit);
 }
 
+// --version: the program's name and the project's version, on standard
+// output.
+void toonversie() {
+    std::fputs("kalvor-selfplay " KALVOR_VERSION "\n", stdout);
+}
+
 // --help: the usage lines and what the options mean, on standard output.
 void toonhulp() {
     gebruik(stdout);
@@ -64,15 +70,9 @@ void toonhulp() {
                "  -h, --help     print this text and exit\n"
                "  --version      print the program's name and version and exit\n"
                "An option with a value may also be written --name=value (--games=10).\n"
-               "\n"
-               "kalvor-selfplay " KALVOR_VERSION "\n",
+               "\n",
                stdout);
-}
-
-// --version: the program's name and the project's version, on standard
-// output.
-void toonversie() {
-    std::fputs("kalvor-selfplay " KALVOR_VERSION "\n", stdout);
+    toonversie();
 }
 
 // The progress of a long run, on standard error when that is a terminal and

@@ -29,12 +29,6 @@ QString overtekst() {
     // The style's name as the window's labels give it, and what the style
     // does, from its pair of factors: the weight of the computer's own
     // stones against the opponent's.
-    const QString namen[6] = {{},
-                              Hoofdvenster::tr("Roekeloos"),
-                              Hoofdvenster::tr("Aanvallend"),
-                              Hoofdvenster::tr("Normaal"),
-                              Hoofdvenster::tr("Behoedzaam"),
-                              Hoofdvenster::tr("Angstig")};
     const QString werking[6] = {{},
                                 Hoofdvenster::tr("bouwt aan de eigen rijen en blokkeert zelden"),
                                 Hoofdvenster::tr("valt aan en blokkeert pas als het moet"),
@@ -44,7 +38,8 @@ QString overtekst() {
     QString stijlen;
     for (int style = Roekeloos; style <= Angstig; ++style)
         stijlen += QStringLiteral("%1 (%2 / %3): %4.\n")
-                       .arg(namen[style], paar(1, style), paar(2, style), werking[style]);
+                       .arg(Hoofdvenster::stijlopschrift(style), paar(1, style), paar(2, style),
+                            werking[style]);
     return Hoofdvenster::tr("Kalvor %1 \u2013 5 op een rijtje").arg(KALVOR_VERSION) + "\n\n" +
            Hoofdvenster::tr(
                "Druk eerst op \u2018Start partij\u2019. Klik dan op een vrij kruispunt om een "

@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "board.h"
+#include "drawing.h"
 #include "geometry.h"
 #include "stoneslayer.h"
 #include "window.h"
@@ -14,13 +15,6 @@ QString puntnaam(int32_t c, int32_t r) {
 }
 
 namespace {
-
-// The move whose stone lies on (c, r), 0 for none.
-int32_t zetop(int32_t c, int32_t r) {
-    for (int32_t n = MoveCount; n >= 1; --n)
-        if (MoveList[n].column == c && MoveList[n].row == r) return n;
-    return 0;
-}
 
 // A stone's colour, as the cell names it.
 QString kleurvan(int32_t n) {

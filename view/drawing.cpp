@@ -195,13 +195,6 @@ bool vijfgewonnen() {
            (WinningFive.dc != 0 || WinningFive.dr != 0);
 }
 
-// The move that placed a stone on (c, r), 0 for none.
-int32_t zetop(int32_t c, int32_t r) {
-    for (int32_t n = MoveCount; n >= 1; --n)
-        if (MoveList[n].column == c && MoveList[n].row == r) return n;
-    return 0;
-}
-
 // A ring on the rim of each stone of the winning five, which stands out on
 // black and white alike. It lies inside the disc, which
 // fills 357 of the picture's 378 pixels across, and the stone's number or
@@ -378,4 +371,10 @@ void Hoofdvenster::tekenalles() {
         standaardletter(this);
         neemfocusweg(this);
     }
+}
+
+int32_t zetop(int32_t c, int32_t r) {
+    for (int32_t n = MoveCount; n >= 1; --n)
+        if (MoveList[n].column == c && MoveList[n].row == r) return n;
+    return 0;
 }

@@ -18,6 +18,9 @@ class Hoofdvenster;
 // geometry computed for them; nothing is drawn.
 void legbordaan(Hoofdvenster* f);
 
+// The move that placed the stone on (c, r), 0 for none.
+int32_t zetop(int32_t c, int32_t r);
+
 // The font of the move numbers for the stones' present size.
 QFont nummerletter();
 

@@ -4,15 +4,6 @@
 
 #include "window.h"
 
-namespace {
-
-// A label centred in its parent (the clock panels' labels).
-void centreer(QLabel* l) {
-    l->move((l->parentWidget()->width() - l->width()) / 2, l->y());
-}
-
-} // namespace
-
 void Hoofdvenster::toonwijzer(bool hand) {
     setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
@@ -43,7 +34,7 @@ void Hoofdvenster::toonspelers(const QString& zwart, const QString& wit) {
 void Hoofdvenster::plaatsspelers() {
     for (QLabel* label : {Speler1, Speler2}) {
         label->adjustSize();
-        centreer(label);
+        centreerlabel(label);
     }
 }
 

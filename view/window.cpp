@@ -8,6 +8,7 @@
 #include "access.h"
 #include "geometry.h"
 #include "playback.h"
+#include "style.h"
 #include "widgetstyle.h"
 
 Hoofdvenster* Form1;
@@ -54,11 +55,6 @@ QLabel* label(QWidget* parent, int x, int y, const QString& text, int pixels,
     l->move(x, y);
     l->adjustSize();
     return l;
-}
-
-// A label centred in its parent (the clock panels' labels).
-void centreer(QLabel* l) {
-    l->move((l->parentWidget()->width() - l->width()) / 2, l->y());
 }
 
 QRadioButton* radio(QWidget* parent, int x, int y, int w, int h, const QString& text) {
@@ -138,18 +134,37 @@ void Hoofdvenster::maakspelers() {
     CM->setChecked(true);
 }
 
+void Hoofdvenster::centreerlabel(QLabel* l) {
+    l->move((l->parentWidget()->width() - l->width()) / 2, l->y());
+}
+
+QString Hoofdvenster::stijlopschrift(int style) {
+    switch (style) {
+    case Roekeloos:
+        return tr("Roekeloos");
+    case Aanvallend:
+        return tr("Aanvallend");
+    case Normaal:
+        return tr("Normaal");
+    case Behoedzaam:
+        return tr("Behoedzaam");
+    case Angstig:
+        return tr("Angstig");
+    }
+    return {};
+}
+
 // The panel "Speelstijl": a column of five style buttons for each computer,
 // the rows named between them.
 void Hoofdvenster::maakstijlen() {
     Speelstijl = paneel(this, 22, 359, 248, 179, Verlaagd);
     Speelstijlcaption = label(Speelstijl, 8, 6, tr("Computer 1"), 17);
-    const QString names[5] = {tr("Roekeloos"), tr("Aanvallend"), tr("Normaal"), tr("Behoedzaam"),
-                              tr("Angstig")};
     const int lefts[5] = {85, 84, 94, 78, 97};
     QLabel** labels[5] = {&Label1, &Label2, &Label3, &Label4, &Label5};
-    for (int i = 0; i < 5; ++i) *labels[i] = label(Speelstijl, lefts[i], 45 + 24 * i, names[i], 13);
+    for (int i = 0; i < 5; ++i)
+        *labels[i] = label(Speelstijl, lefts[i], 45 + 24 * i, stijlopschrift(Roekeloos + i), 13);
     // Centre each row name between the two columns of buttons.
-    for (int i = 0; i < 5; ++i) centreer(*labels[i]);
+    for (int i = 0; i < 5; ++i) centreerlabel(*labels[i]);
     Label6 = label(Speelstijl, 144, 6, tr("Computer 2"), 17);
     Comp2stijl = paneel(Speelstijl, 175, 32, 57, 137, Buiten);
     QRadioButton** two[5] = {&Roekeloos2, &Aanvallend2, &Normaal2, &Behoedzaam2, &Angstig2};
@@ -176,7 +191,7 @@ void Hoofdvenster::maakstatus() {
     Tijd2 = label(Klok2, 12, 54, "0:00:00.000", 17, Qt::white);
     Tijd2->setToolTip(tijdtip);
     Speler2 = label(Klok2, 41, 32, tr("Mens"), 13, Qt::white);
-    for (QLabel* l : {Kleur1, Tijd1, Speler1, Kleur2, Tijd2, Speler2}) centreer(l);
+    for (QLabel* l : {Kleur1, Tijd1, Speler1, Kleur2, Tijd2, Speler2}) centreerlabel(l);
     Standpaneel = paneel(Statuspaneel, 2, 88, 242, 30, Verhoogd, "-");
     Standpaneel->setFont(vet(17));
     Zwartscore = label(Standpaneel, 55, 6, "0", 17);
@@ -220,12 +235,11 @@ void Hoofdvenster::noemvoorlezer() {
         {},
         {Roekeloos1, Aanvallend1, Normaal1, Behoedzaam1, Angstig1},
         {Roekeloos2, Aanvallend2, Normaal2, Behoedzaam2, Angstig2}};
-    const QString namen[5] = {tr("Roekeloos"), tr("Aanvallend"), tr("Normaal"), tr("Behoedzaam"),
-                              tr("Angstig")};
     for (int set = 1; set <= 2; ++set)
         for (int i = 0; i < 5; ++i)
             stijlen[set][i]->setAccessibleName(
-                (set == 1 ? tr("Computer 1: %1") : tr("Computer 2: %1")).arg(namen[i]));
+                (set == 1 ? tr("Computer 1: %1") : tr("Computer 2: %1"))
+                    .arg(stijlopschrift(Roekeloos + i)));
     const std::pair<QWidget*, QString> panelen[] = {{Spelers, tr("Spelers")},
                                                     {Speelstijl, tr("Speelstijl")},
                                                     {Comp1Stijl, tr("Stijl van computer 1")},

@@ -98,6 +98,10 @@ class Hoofdvenster : public QWidget {
     void toonscore(int32_t zwart, int32_t wit);
     void noemstartknop(const QString& caption);
 
+    // A playing style's name as the window shows it (Roekeloos to Angstig,
+    // style.h).
+    static QString stijlopschrift(int style);
+
     // What match control reads: the options as the controls show them now.
     Modus modus() const;
     bool geluid() const { return Geluidcheck->isChecked(); }
@@ -142,6 +146,8 @@ class Hoofdvenster : public QWidget {
     // their labels are placed by the verbs' rules at every factor, not
     // where the design has them.
     bool Spelersgetoond = false, Scoregetoond = false;
+    // A label centred in its parent (the clock panels' labels).
+    static void centreerlabel(QLabel* l);
     void plaatsspelers();
     void plaatsscore();
 

@@ -23,6 +23,11 @@ namespace {
 
 const char* const Gebruik = "usage: pbrain-kalvor [--seed N] | -h | --help | --version\n";
 
+// --version: the program's name and the project's version.
+void toonversie() {
+    std::fputs("pbrain-kalvor " KALVOR_VERSION "\n", stdout);
+}
+
 void toonhulp() {
     std::fputs(Gebruik, stdout);
     std::fputs("\n"
@@ -43,14 +48,9 @@ void toonhulp() {
                "              written --seed=N\n"
                "  -h, --help  print this text and exit\n"
                "  --version   print the program's name and version and exit\n"
-               "\n"
-               "pbrain-kalvor " KALVOR_VERSION "\n",
+               "\n",
                stdout);
-}
-
-// --version: the program's name and the project's version.
-void toonversie() {
-    std::fputs("pbrain-kalvor " KALVOR_VERSION "\n", stdout);
+    toonversie();
 }
 
 // A faulty command line: the message, then the usage, and status 2.
