@@ -8,7 +8,7 @@
 # - the game's face: Liberation Sans (fonts-liberation2), which the build
 #   carries inside the program, so that the window's captions look alike
 #   on every platform;
-# - the window tests under a real X server and the pictures: Xvfb, xauth,
+# - the window tests under a real X server and the pictures: Xvfb,
 #   imagemagick, xdotool to find and drive the window, sox for the sounds;
 # - the installed files and the package: the two validators, groff for the
 #   manual pages, dpkg-shlibdeps (dpkg-dev) for the package's Depends, and
@@ -16,7 +16,7 @@
 kalvor_packages=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libgl-dev qt6-l10n-tools
     fonts-liberation2
-    xvfb xauth imagemagick sox xdotool
+    xvfb imagemagick sox xdotool
     desktop-file-utils appstream groff-base dpkg-dev file)
 
 # kalvor_install_deps [PACKAGE...]: the packages above and those named.

@@ -5,13 +5,12 @@
 #   destroyed-window.sh GAME
 set -u
 game=$1
-command -v xvfb-run >/dev/null && command -v xdotool >/dev/null ||
-    { echo "needs xvfb-run and xdotool"; exit 1; }
+screen=$(dirname "$0")/../../scripts/with-xvfb
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -m 700 "$work/runtime"
 XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb timeout 60 \
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    bash "$screen" bash -c '
     game=$1 log=$2
     "$game" >"$log" 2>&1 &
     pid=$!
@@ -19,9 +18,10 @@ XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb timeout 60 \
     for _ in $(seq 100); do
         window=$(xdotool search --onlyvisible --name "^Kalvor" 2>/dev/null | head -n 1)
         [ -n "$window" ] && break
+        kill -0 $pid 2>/dev/null || break
         sleep 0.1
     done
-    [ -n "$window" ] || { echo "no window appeared"; kill $pid; exit 1; }
+    [ -n "$window" ] || { echo "no window appeared"; kill $pid 2>/dev/null; exit 1; }
     xdotool windowclose "$window"
     for _ in $(seq 50); do
         kill -0 $pid 2>/dev/null || break
