@@ -24,6 +24,9 @@ void vraagstap() {
 
 namespace {
 
+// The plain scan of the board in play, taken by kieskeuze.
+Scanroutine Vlak;
+
 // Draws column and row anew until the point is on the board and free.
 void trekvrij(const EvalRecord& s, int lowC, int highC, int lowR, int highR) {
     do {
@@ -40,19 +43,15 @@ void trekvrij(const EvalRecord& s, int lowC, int highC, int lowR, int highR) {
 // in no live window (score 0) is always allowed, and is taken before either.
 // Returns the highest score of the board, which the caller reads as the draw
 // test, as it reads the plain scan's.
-// The plain scan of the board in play, taken by kieskeuze.
-Scanroutine Vlak;
-
 int32_t kiesgefilterd(const Scoregrid& score, int32_t& col, int32_t& row) {
     static Scoregrid over; // the scores of the points not passed over yet
     std::memcpy(over, score, sizeof over);
     const bool zwart = SideToMove == EvalSet[1].BlackCode;
     neemstenenover();
-    const Scanroutine scan = Vlak;
     int32_t c = 0, r = 0;
-    const int32_t hoogste = scan(over, c, r);
+    const int32_t hoogste = Vlak(over, c, r);
     int32_t reserve[3][2] = {}; // the first point passed over of each kind
-    for (int32_t best = hoogste; best > 0; best = scan(over, c, r)) {
+    for (int32_t best = hoogste; best > 0; best = Vlak(over, c, r)) {
         const int oordeel = weegpunt(c, r, zwart);
         if (oordeel == Speelbaar) {
             col = c, row = r;
